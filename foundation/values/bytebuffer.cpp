@@ -1,0 +1,40 @@
+#include "foundation/values/bytebuffer.h"
+
+#include <algorithm>
+
+#include "foundation/values/allocation.h"
+
+namespace zanvik {
+
+ByteBuffer::ByteBuffer(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return;
+    }
+    detail::allocating(size, [&] { bytes_.assign(data, data + size); });
+}
+
+ByteBuffer::ByteBuffer(std::span<const std::uint8_t> bytes)
+    : ByteBuffer(bytes.data(), bytes.size()) {}
+
+ByteBuffer ByteBuffer::fromString(std::string_view bytes) {
+    return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+}
+
+void ByteBuffer::append(std::span<const std::uint8_t> more) {
+    if (more.empty()) {
+        return;
+    }
+    const std::size_t total = bytes_.size() + more.size();
+    detail::allocating(total, [&] {
+        if (total > bytes_.capacity()) {
+            bytes_.reserve(std::max(total, bytes_.capacity() * 2));
+        }
+        bytes_.insert(bytes_.end(), more.begin(), more.end());
+    });
+}
+
+void ByteBuffer::reserve(std::size_t capacity) {
+    detail::allocating(capacity, [&] { bytes_.reserve(capacity); });
+}
+
+} // namespace zanvik
