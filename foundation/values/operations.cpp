@@ -172,8 +172,11 @@ Text doubleToText(double value) {
     return Text(text);
 }
 
-// Every step is its own double operation: no fused multiply-add may merge them.
+// Every step is its own double operation: no fused multiply-add may merge them (gcc in ISO mode
+// does not contract; clang needs telling).
+#if defined(__clang__)
 #pragma STDC FP_CONTRACT OFF
+#endif
 double roundToDecimals(double x, std::int32_t n) {
     if (x == 0 || std::isnan(x)) {
         return x;
