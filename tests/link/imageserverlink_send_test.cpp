@@ -75,8 +75,8 @@ TEST(ImageServerLinkSend, FailsBeforeAnyConnection) {
 // large enough that the socket takes each in several pieces. Every message must arrive whole,
 // never with another message's bytes inside it.
 TEST(ImageServerLinkSend, ConcurrentSendsNeverInterleave) {
-    constexpr std::size_t messageSize = 100000;
-    constexpr int messagesPerThread = 20;
+    constexpr std::size_t messageSize = 1 << 20;
+    constexpr int messagesPerThread = 8;
     Connected c;
     ASSERT_TRUE(c.peer.valid());
 
