@@ -8,6 +8,7 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 
 namespace zanvik {
 namespace {
@@ -95,6 +96,19 @@ TEST(ImageServerLinkConnect, UnansweredHandshakeGivesUpAfterTheTimeout) {
     EXPECT_LT(waited, timeout + 10s);  // ...and gave up instead of waiting for the system
     EXPECT_FALSE(link.connected());
     EXPECT_FALSE(link.sendBytes(ByteBuffer::fromString("x")));
+}
+
+TEST(ImageServerLinkConnect, ThreadWithoutAnEventLoopCannotConnect) {
+    // Its notices could never be handled there, so the link would wait for answers for good.
+    LoopbackListener server;
+    bool connected = true;
+    std::thread plain([&] {
+        ImageServerLink link;
+        connected = link.connectTo(Text("127.0.0.1"), server.port());
+    });
+    plain.join();
+    EXPECT_FALSE(connected);
+    EXPECT_FALSE(server.accept(100ms).valid());
 }
 
 TEST(ImageServerLinkConnect, ReconnectingClosesTheOldConnectionSilently) {
