@@ -3,6 +3,7 @@
 #include "link/protocolconstants.h"
 #include "link/serveraddress.h"
 #include "tests/link/eventpump.h"
+#include "tests/link/linkconnection.h"
 #include "tests/link/loopbacklistener.h"
 
 #include <chrono>
@@ -14,6 +15,7 @@ namespace zanvik {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::connectAndAccept;
 using testing::LoopbackListener;
 using testing::LoopbackPeer;
 using testing::pumpFor;
@@ -117,8 +119,7 @@ TEST(ImageServerLinkConnect, ReconnectingClosesTheOldConnectionSilently) {
     ImageServerLink link;
     EventCounts counts;
     countEvents(link, counts);
-    ASSERT_TRUE(link.connectTo(Text("127.0.0.1"), first.port()));
-    LoopbackPeer oldPeer = first.accept(2s);
+    LoopbackPeer oldPeer = connectAndAccept(link, first);
     ASSERT_TRUE(oldPeer.valid());
     ASSERT_TRUE(oldPeer.send("unread")); // bytes the old connection never delivers
 
@@ -140,8 +141,7 @@ TEST(ImageServerLinkConnect, FailedReconnectLeavesNoConnection) {
     ImageServerLink link;
     EventCounts counts;
     countEvents(link, counts);
-    ASSERT_TRUE(link.connectTo(Text("127.0.0.1"), server.port()));
-    LoopbackPeer peer = server.accept(2s);
+    LoopbackPeer peer = connectAndAccept(link, server);
     ASSERT_TRUE(peer.valid());
 
     EXPECT_FALSE(link.connectTo(Text("127.0.0.1"), LoopbackListener::unusedPort()));
@@ -159,8 +159,7 @@ TEST(ImageServerLinkConnect, DestroyingTheLinkEndsTheConnectionWithoutEvents) {
     {
         ImageServerLink link;
         countEvents(link, counts);
-        ASSERT_TRUE(link.connectTo(Text("127.0.0.1"), server.port()));
-        peer = server.accept(2s);
+        peer = connectAndAccept(link, server);
         ASSERT_TRUE(peer.valid());
         ASSERT_TRUE(peer.send("pending")); // readable, but not yet handled
     }

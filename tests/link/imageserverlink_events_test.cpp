@@ -1,5 +1,6 @@
 #include "link/imageserverlink.h"
 #include "tests/link/eventpump.h"
+#include "tests/link/linkconnection.h"
 #include "tests/link/loopbacklistener.h"
 
 #include <QEventLoop>
@@ -14,6 +15,7 @@ namespace zanvik {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::connectAndAccept;
 using testing::LoopbackListener;
 using testing::LoopbackPeer;
 using testing::pumpFor;
@@ -28,8 +30,7 @@ protected:
         link->setDataArrivalHandler(
             [this] { events.emplace_back(link->arrivalBytes().asStringView()); });
         link->setDisconnectedHandler([this] { events.emplace_back(closed); });
-        ASSERT_TRUE(link->connectTo(Text("127.0.0.1"), server.port()));
-        peer = server.accept(2s);
+        peer = connectAndAccept(*link, server);
         ASSERT_TRUE(peer.valid());
     }
 
@@ -135,8 +136,7 @@ TEST_F(LinkEvents, OwnerMayDestroyTheLinkInsideEitherHandler) {
         ++disconnects;
         link.reset();
     });
-    ASSERT_TRUE(link->connectTo(Text("127.0.0.1"), server.port()));
-    LoopbackPeer second = server.accept(2s);
+    LoopbackPeer second = connectAndAccept(*link, server);
     ASSERT_TRUE(second.valid());
     second.close();
     ASSERT_TRUE(pumpUntil([&] { return link == nullptr; }, 2s));

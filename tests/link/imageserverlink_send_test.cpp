@@ -1,5 +1,6 @@
 #include "link/imageserverlink.h"
 #include "link/messages.h"
+#include "tests/link/linkconnection.h"
 #include "tests/link/loopbacklistener.h"
 
 #include <chrono>
@@ -14,16 +15,14 @@ namespace zanvik {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::connectAndAccept;
 using testing::LoopbackListener;
 using testing::LoopbackPeer;
 
 // A link connected to a scripted peer on loopback.
 struct Connected {
-    explicit Connected(link::LinkTimeouts timeouts = {}) : link(timeouts) {
-        if (link.connectTo(Text("127.0.0.1"), server.port())) {
-            peer = server.accept(2s);
-        }
-    }
+    explicit Connected(link::LinkTimeouts timeouts = {})
+        : link(timeouts), peer(connectAndAccept(link, server)) {}
     LoopbackListener server;
     ImageServerLink link;
     LoopbackPeer peer;
@@ -122,8 +121,7 @@ TEST(ImageServerLinkSend, StalledPeerMakesTheSendFailAfterTheTimeout) {
 TEST(ImageServerLinkSend, DestroyingTheLinkReleasesABlockedSenderAndLaterSendsFail) {
     LoopbackListener server;
     auto link = std::make_unique<ImageServerLink>(link::LinkTimeouts{.send = 60s});
-    ASSERT_TRUE(link->connectTo(Text("127.0.0.1"), server.port()));
-    LoopbackPeer peer = server.accept(2s);
+    LoopbackPeer peer = connectAndAccept(*link, server);
     ASSERT_TRUE(peer.valid());
     const link::LinkSender sender = link->sender();
 
