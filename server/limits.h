@@ -24,8 +24,9 @@ struct Limits {
     // A connection that sends nothing for this long is closed. The gallery keeps its connection
     // open while the user looks at pictures, so this is minutes, not seconds.
     std::chrono::milliseconds idleTimeout = std::chrono::minutes(10);
-    // Bytes a connection may have received but not yet consumed: the largest honest message is
-    // one upload chunk (2000 bytes) or a title request, far below this.
+    // Bytes a connection may hold received but not yet consumed, this read included: the largest
+    // honest message is one upload chunk (2000 bytes) or a title request, far below this. Below
+    // about 4 KiB it refuses honest uploads; the tests set it that low on purpose.
     std::size_t maxBufferedBytes = 64 * 1024;
 };
 

@@ -38,16 +38,18 @@ std::string restAsString(std::span<const std::uint8_t> bytes) {
 
 Session::Output Session::consume(std::span<const std::uint8_t> bytes) {
     Output out;
+    const std::size_t held = pending_.size() + (upload_ ? upload_->heldBytes() : 0);
+    if (held + bytes.size() > limits_.maxBufferedBytes) {
+        out.refusal = "more than " + std::to_string(limits_.maxBufferedBytes) +
+                      " bytes buffered without a whole message";
+        return out;
+    }
     if (phase_ == Phase::uploading) {
         consumeUpload(bytes, out);
         return out;
     }
     pending_.insert(pending_.end(), bytes.begin(), bytes.end());
     consumeMessages(out);
-    if (!out.refusal && pending_.size() > limits_.maxBufferedBytes) {
-        out.refusal = "more than " + std::to_string(limits_.maxBufferedBytes) +
-                      " bytes buffered without a whole message";
-    }
     return out;
 }
 
@@ -95,13 +97,15 @@ void Session::consumeMessages(Output& out) {
 }
 
 void Session::requestPicture(std::string title, Output& out) {
-    download_ = catalog_.picture(title);
+    const bool possible = !titleFault(title, limits_.maxTitleBytes);
+    download_ = possible ? catalog_.picture(title) : nullptr;
     downloadOffset_ = 0;
     if (download_ == nullptr || download_->empty()) {
         // The end tag alone lets the client leave its busy state; the title is retired so that
-        // what the client caches for it never hides a picture stored later.
+        // the empty file the client caches for it never hides a picture stored later. A title
+        // that fails the checks can never be stored, so it needs no retiring.
         download_.reset();
-        if (!titleFault(title, limits_.maxTitleBytes)) {
+        if (possible) {
             catalog_.retire(title);
         }
         out.events.push_back("download of unknown title \"" + printableTitle(title) + "\"");
@@ -150,7 +154,11 @@ void Session::consumeUpload(std::span<const std::uint8_t> bytes, Output& out) {
     if (step.state == UploadAssembler::State::bad) {
         out.refusal = "upload \"" + printableTitle(title_) + "\": " + step.fault;
     } else if (step.state == UploadAssembler::State::complete) {
+        pending_ = upload_->takeLeftover();
         finishUpload(out);
+        if (!out.refusal) {
+            consumeMessages(out);
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 #include "server/uploadassembler.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "link/protocolconstants.h"
 
@@ -10,7 +12,24 @@ namespace {
 constexpr auto chunkSize = static_cast<std::size_t>(protocol::CHUNK_SIZE);
 constexpr auto endTag = protocol::endOfUploadTag;
 
+// The messages a client may send once an upload has ended.
+constexpr std::array followers{protocol::uploadTitleTag, protocol::titleListTag,
+                               protocol::pictureRequestTag, protocol::nextPartTag};
+
 } // namespace
+
+bool UploadAssembler::endTagThenMessage() const {
+    if (current_.size() <= endTag.size() ||
+        !std::equal(endTag.begin(), endTag.end(), current_.begin(),
+                    [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; })) {
+        return false;
+    }
+    const std::string_view after(reinterpret_cast<const char*>(current_.data()) + endTag.size(),
+                                 current_.size() - endTag.size());
+    return std::any_of(followers.begin(), followers.end(), [&](std::string_view tag) {
+        return after.substr(0, tag.size()) == tag.substr(0, after.size());
+    });
+}
 
 bool UploadAssembler::endsWithEndTag() const {
     return current_.size() >= endTag.size() &&
@@ -44,6 +63,10 @@ UploadAssembler::Step UploadAssembler::consume(std::span<const std::uint8_t> byt
             if (picture_.size() <= maxPictureBytes_) {
                 continue;
             }
+        } else if (answeredBytes_ == 0 && endTagThenMessage()) {
+            leftover_.assign(current_.begin() + endTag.size(), current_.end());
+            current_.clear();
+            state_ = State::complete;
         } else if (answeredBytes_ == 0 && current_.size() == endTag.size() && endsWithEndTag()) {
             current_.clear();
             state_ = State::complete;

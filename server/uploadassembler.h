@@ -19,6 +19,8 @@ namespace zanvik::server {
 // - "[/img]" ends the upload when it is all the client sent at a chunk boundary (nothing pending
 //   and no answer owed), or when it ends what arrived after an early answer and at least the
 //   answered bytes come before it: those bytes, and any between, are the end of the picture.
+// - At a chunk boundary, "[/img]" directly followed in the same read by the start of one of the
+//   client's messages ("[title]", "[reqimgtitle]", ...) is the end; the rest is that message.
 // So "[/img]" inside a picture is data wherever it lies, as long as each chunk reaches the server
 // whole or cut only by segments that do not end exactly with those six bytes. The one picture
 // that cannot be told apart is one whose last chunk is exactly the six bytes "[/img]" (or a split
@@ -39,13 +41,19 @@ public:
     Step consume(std::span<const std::uint8_t> bytes);
     // The picture, once complete.
     const std::vector<std::uint8_t>& picture() const { return picture_; }
+    // Bytes that came after the end tag in the same read: the client's next message.
+    std::vector<std::uint8_t> takeLeftover() { return std::move(leftover_); }
+    // Bytes received but not yet known to be whole chunks (at most two chunks and the end tag).
+    std::size_t heldBytes() const { return current_.size(); }
 
 private:
     bool endsWithEndTag() const;
+    bool endTagThenMessage() const;
 
     std::size_t maxPictureBytes_;
     std::vector<std::uint8_t> picture_; // chunks known to be whole
     std::vector<std::uint8_t> current_; // bytes of the chunk being received, maybe + "[/img]"
+    std::vector<std::uint8_t> leftover_;
     std::size_t answeredBytes_ = 0;     // bytes of current_ answered early; 0 when none
     State state_ = State::needMore;
 };
