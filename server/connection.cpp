@@ -91,7 +91,8 @@ void Connection::handleReadable() {
 }
 
 void Connection::writeNext() {
-    asio::async_write(socket_, asio::buffer(replies_.front()),
+    const auto bytes = replies_.front().bytes();
+    asio::async_write(socket_, asio::buffer(bytes.data(), bytes.size()),
                       [self = shared_from_this()](std::error_code error, std::size_t) {
                           if (!self->open_) {
                               return;

@@ -45,7 +45,7 @@ private:
     std::uint64_t id_;
     Closed closed_;
     std::span<std::uint8_t> readBuffer_;
-    std::deque<std::string> replies_;
+    std::deque<Session::Reply> replies_;
     bool open_ = true;
 };
 

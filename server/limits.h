@@ -32,13 +32,17 @@ struct Limits {
 
 // Fixed choices of the protocol that are not limits a user tunes.
 //
-// Size of one download part. 1 MiB needs 32 round trips; 32 KiB is sent as one TCP segment over
-// loopback and as one burst well inside a TCP window elsewhere, so the client's read loop takes a
-// part as one batch.
-inline constexpr std::size_t downloadPartBytes = 32 * 1024;
+// Size of one download part: the largest that still travels as one TCP segment over loopback
+// (its MSS is 65483 bytes), so the client takes each part as one arrival; 1 MiB needs 18 round
+// trips. Over other links a part is one burst well inside a TCP window; see server/README.md
+// for what happens when the client splits one.
+inline constexpr std::size_t downloadPartBytes = 60 * 1024;
 // The title list is cut, at a title's end, so that the whole message stays within this many
 // bytes, for the same reason as the part size: the client takes it as one batch or not at all.
 inline constexpr std::size_t maxTitleListBytes = 32 * 1024;
+// Memory for recently downloaded pictures, so that a popular picture is not read from the
+// database for every client; a picture larger than a quarter of it is never kept.
+inline constexpr std::size_t pictureCacheBytes = 64 * 1024 * 1024;
 // How many titles of requested pictures that the store does not hold are remembered (see
 // server/README.md, "Unknown titles"), so that the table cannot grow without end.
 inline constexpr std::size_t maxRetiredTitles = 100000;

@@ -32,19 +32,37 @@ PictureStore::PictureStore(const std::string& folder) : db_(folder + "/pictures.
     }
 }
 
-bool PictureStore::changedElsewhere() {
+void PictureStore::forgetIfChangedElsewhere() {
     dataVersionQuery_->reset();
-    if (dataVersionQuery_->step() != SQLITE_ROW) {
-        return true;
+    const bool read = dataVersionQuery_->step() == SQLITE_ROW;
+    const auto version = read ? dataVersionQuery_->columnInt(0) : -1;
+    dataVersionQuery_->reset(); // a statement left at a row would hold its read snapshot open
+    if (!read || version != dataVersion_) {
+        titleList_.reset();
+        cache_.clear();
+        cacheOrder_.clear();
+        cacheBytes_ = 0;
     }
-    const auto version = dataVersionQuery_->columnInt(0);
-    const bool changed = version != dataVersion_;
     dataVersion_ = version;
-    return changed;
+}
+
+void PictureStore::remember(const std::string& title, const PictureBytes& bytes) {
+    if (bytes->size() > pictureCacheBytes / 4 || cache_.count(title) != 0) {
+        return;
+    }
+    while (cacheBytes_ + bytes->size() > pictureCacheBytes && !cacheOrder_.empty()) {
+        cacheBytes_ -= cache_[cacheOrder_.front()]->size();
+        cache_.erase(cacheOrder_.front());
+        cacheOrder_.pop_front();
+    }
+    cache_.emplace(title, bytes);
+    cacheOrder_.push_back(title);
+    cacheBytes_ += bytes->size();
 }
 
 std::shared_ptr<const std::string> PictureStore::titleListMessage() {
-    if (titleList_ != nullptr && !changedElsewhere()) {
+    forgetIfChangedElsewhere();
+    if (titleList_ != nullptr) {
         return titleList_;
     }
     std::string message(protocol::titleListTag);
@@ -67,13 +85,20 @@ std::shared_ptr<const std::string> PictureStore::titleListMessage() {
 }
 
 PictureBytes PictureStore::picture(std::string_view title) {
+    forgetIfChangedElsewhere();
+    const std::string key(title);
+    if (const auto cached = cache_.find(key); cached != cache_.end()) {
+        return cached->second;
+    }
     SqliteStatement query(db_, "SELECT bytes FROM pictures WHERE title = ?1");
     query.bindBlob(1, title);
     if (query.step() != SQLITE_ROW) {
         return nullptr;
     }
     const auto bytes = query.columnBlob(0);
-    return std::make_shared<const std::vector<std::uint8_t>>(bytes.begin(), bytes.end());
+    auto picture = std::make_shared<const std::vector<std::uint8_t>>(bytes.begin(), bytes.end());
+    remember(key, picture);
+    return picture;
 }
 
 bool PictureStore::titleTaken(std::string_view title) {
@@ -144,6 +169,9 @@ bool PictureStore::remove(std::string_view title) {
         return false;
     }
     titleList_.reset();
+    cache_.clear();
+    cacheOrder_.clear();
+    cacheBytes_ = 0;
     return true;
 }
 

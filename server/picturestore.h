@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <unordered_map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,12 +50,19 @@ public:
     void markSeeded();
 
 private:
-    bool changedElsewhere();
+    // Forgets the cached title list and pictures when another process changed the store.
+    void forgetIfChangedElsewhere();
+    void remember(const std::string& title, const PictureBytes& bytes);
 
     std::string error_;
     SqliteDatabase db_;
     std::unique_ptr<SqliteStatement> dataVersionQuery_;
     std::shared_ptr<const std::string> titleList_; // null when it must be built again
+    // Recently served pictures. A title's picture never changes (titles are never reused), so
+    // only a deletion by another process makes an entry stale; see forgetIfChangedElsewhere.
+    std::unordered_map<std::string, PictureBytes> cache_;
+    std::deque<std::string> cacheOrder_; // oldest first
+    std::size_t cacheBytes_ = 0;
     std::int64_t dataVersion_ = -1;
     std::int64_t retiredCount_ = 0;
 };

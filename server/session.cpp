@@ -60,7 +60,7 @@ void Session::consumeMessages(Output& out) {
     while (used < pending_.size() && !out.refusal && phase_ != Phase::uploading) {
         const auto rest = std::span(pending_).subspan(used);
         if (startsWith(rest, titleListTag)) {
-            out.replies.push_back(*catalog_.titleListMessage());
+            out.replies.push_back(Reply::message(*catalog_.titleListMessage()));
             used += titleListTag.size();
         } else if (startsWith(rest, nextPartTag)) {
             sendNextPart(out);
@@ -79,7 +79,7 @@ void Session::consumeMessages(Output& out) {
             }
             phase_ = Phase::uploading;
             upload_.emplace(limits_.maxPictureBytes);
-            out.replies.emplace_back(nextChunkTag);
+            out.replies.push_back(Reply::message(nextChunkTag));
             const auto after = std::span(pending_).subspan(used);
             const std::vector<std::uint8_t> early(after.begin(), after.end());
             pending_.clear();
@@ -109,7 +109,7 @@ void Session::requestPicture(std::string title, Output& out) {
             catalog_.retire(title);
         }
         out.events.push_back("download of unknown title \"" + printableTitle(title) + "\"");
-        out.replies.emplace_back(endOfPictureTag);
+        out.replies.push_back(Reply::message(endOfPictureTag));
         return;
     }
     downloadTitle_ = std::move(title);
@@ -123,12 +123,12 @@ void Session::requestPicture(std::string title, Output& out) {
 void Session::sendNextPart(Output& out) {
     if (download_ == nullptr || downloadOffset_ >= download_->size()) {
         download_.reset();
-        out.replies.emplace_back(endOfPictureTag);
+        out.replies.push_back(Reply::message(endOfPictureTag));
         return;
     }
     const auto rest = std::span(*download_).subspan(downloadOffset_);
     const auto length = nextPartLength(rest, downloadPartBytes);
-    out.replies.push_back(restAsString(rest.first(length)));
+    out.replies.push_back({{}, download_, downloadOffset_, length});
     downloadOffset_ += length;
 }
 
@@ -143,13 +143,13 @@ void Session::acceptTitle(std::string title, Output& out) {
     }
     title_ = std::move(title);
     phase_ = Phase::titleAccepted;
-    out.replies.emplace_back(titleAcceptedTag);
+    out.replies.push_back(Reply::message(titleAcceptedTag));
 }
 
 void Session::consumeUpload(std::span<const std::uint8_t> bytes, Output& out) {
     const auto step = upload_->consume(bytes);
     for (int i = 0; i < step.answers; ++i) {
-        out.replies.emplace_back(nextChunkTag);
+        out.replies.push_back(Reply::message(nextChunkTag));
     }
     if (step.state == UploadAssembler::State::bad) {
         out.refusal = "upload \"" + printableTitle(title_) + "\": " + step.fault;

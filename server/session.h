@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "server/limits.h"
@@ -18,8 +19,22 @@ namespace zanvik::server {
 // it has not consumed, plus the picture being uploaded (at most maxPictureBytes).
 class Session {
 public:
+    // One reply: a message of its own, or a download part that refers to the stored picture
+    // (kept alive by `source`) instead of copying it.
+    struct Reply {
+        std::string text;
+        PictureBytes source;
+        std::size_t offset = 0;
+        std::size_t length = 0;
+
+        static Reply message(std::string_view text) { return {std::string(text), nullptr, 0, 0}; }
+        std::span<const std::uint8_t> bytes() const {
+            return source ? std::span(*source).subspan(offset, length)
+                          : std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+        }
+    };
     struct Output {
-        std::vector<std::string> replies;
+        std::vector<Reply> replies;
         std::vector<std::string> events;   // one log line each: downloads, uploads, refusals
         std::optional<std::string> refusal; // set: close the connection, for this reason
     };

@@ -18,17 +18,23 @@ constexpr std::array followers{protocol::uploadTitleTag, protocol::titleListTag,
 
 } // namespace
 
-bool UploadAssembler::endTagThenMessage() const {
-    if (current_.size() <= endTag.size() ||
-        !std::equal(endTag.begin(), endTag.end(), current_.begin(),
-                    [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; })) {
-        return false;
+std::size_t UploadAssembler::endTagThenMessage(std::size_t from) const {
+    const std::string_view bytes(reinterpret_cast<const char*>(current_.data()), current_.size());
+    for (auto at = bytes.find(endTag, from); at != std::string_view::npos && at <= chunkSize;
+         at = bytes.find(endTag, at + 1)) {
+        const auto after = bytes.substr(at + endTag.size());
+        const bool message = !after.empty() &&
+                             std::any_of(followers.begin(), followers.end(), [&](std::string_view tag) {
+                                 return after.substr(0, tag.size()) == tag.substr(0, after.size());
+                             });
+        if (message) {
+            return at;
+        }
+        if (answeredBytes_ == 0) {
+            break; // at a chunk boundary the tag can only stand first
+        }
     }
-    const std::string_view after(reinterpret_cast<const char*>(current_.data()) + endTag.size(),
-                                 current_.size() - endTag.size());
-    return std::any_of(followers.begin(), followers.end(), [&](std::string_view tag) {
-        return after.substr(0, tag.size()) == tag.substr(0, after.size());
-    });
+    return std::string_view::npos;
 }
 
 bool UploadAssembler::endsWithEndTag() const {
@@ -52,6 +58,13 @@ UploadAssembler::Step UploadAssembler::consume(std::span<const std::uint8_t> byt
             picture_.insert(picture_.end(), current_.begin(), current_.end() - endTag.size());
             current_.clear();
             state_ = State::complete;
+        } else if (const auto at = endTagThenMessage(answeredBytes_);
+                   at != std::string_view::npos && (answeredBytes_ > 0 || at == 0)) {
+            const auto end = current_.begin() + static_cast<std::ptrdiff_t>(at);
+            picture_.insert(picture_.end(), current_.begin(), end);
+            leftover_.assign(end + static_cast<std::ptrdiff_t>(endTag.size()), current_.end());
+            current_.clear();
+            state_ = State::complete;
         } else if (current_.size() >= chunkSize) {
             // A whole chunk: answer it unless its first piece was answered already.
             picture_.insert(picture_.end(), current_.begin(), current_.begin() + chunkSize);
@@ -63,10 +76,6 @@ UploadAssembler::Step UploadAssembler::consume(std::span<const std::uint8_t> byt
             if (picture_.size() <= maxPictureBytes_) {
                 continue;
             }
-        } else if (answeredBytes_ == 0 && endTagThenMessage()) {
-            leftover_.assign(current_.begin() + endTag.size(), current_.end());
-            current_.clear();
-            state_ = State::complete;
         } else if (answeredBytes_ == 0 && current_.size() == endTag.size() && endsWithEndTag()) {
             current_.clear();
             state_ = State::complete;

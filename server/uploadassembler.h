@@ -19,8 +19,9 @@ namespace zanvik::server {
 // - "[/img]" ends the upload when it is all the client sent at a chunk boundary (nothing pending
 //   and no answer owed), or when it ends what arrived after an early answer and at least the
 //   answered bytes come before it: those bytes, and any between, are the end of the picture.
-// - At a chunk boundary, "[/img]" directly followed in the same read by the start of one of the
-//   client's messages ("[title]", "[reqimgtitle]", ...) is the end; the rest is that message.
+// - "[/img]" directly followed in the same read by the start of one of the client's messages
+//   ("[title]", "[reqimgtitle]", ...) is the end too, where it can stand: at a chunk boundary, or
+//   after the early-answered bytes of a chunk. The rest is that next message.
 // So "[/img]" inside a picture is data wherever it lies, as long as each chunk reaches the server
 // whole or cut only by segments that do not end exactly with those six bytes. The one picture
 // that cannot be told apart is one whose last chunk is exactly the six bytes "[/img]" (or a split
@@ -48,7 +49,9 @@ public:
 
 private:
     bool endsWithEndTag() const;
-    bool endTagThenMessage() const;
+    // Where an end tag that is followed by the start of a client message begins, at or after
+    // `from`; npos when there is none.
+    std::size_t endTagThenMessage(std::size_t from) const;
 
     std::size_t maxPictureBytes_;
     std::vector<std::uint8_t> picture_; // chunks known to be whole

@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto out = session.consume(input.subspan(1, length));
         for (const auto& reply : out.replies) {
             // Every reply is one of the server's messages or a part of 1 to 32 KiB.
-            if (reply.empty() || reply.size() > downloadPartBytes + maxTitleListBytes) {
+            if (reply.bytes().empty() || reply.bytes().size() > downloadPartBytes + maxTitleListBytes) {
                 __builtin_trap();
             }
         }

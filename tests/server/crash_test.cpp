@@ -62,12 +62,19 @@ public:
         }
         return 0;
     }
-    void kill(int signal) {
+    // Sends the signal and waits for the end; gives the wait status.
+    int kill(int signal) {
+        int status = -1;
         if (pid_ > 0) {
             ::kill(pid_, signal);
-            ::waitpid(pid_, nullptr, 0);
+            ::waitpid(pid_, &status, 0);
             pid_ = -1;
         }
+        return status;
+    }
+    std::string log() const {
+        std::ifstream file(log_);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
 
 private:
@@ -140,6 +147,25 @@ TEST(Crash, KillDuringUploadsLosesNothingStoredAndKeepsNoPartialPicture) {
         EXPECT_TRUE(client.download(title) == sent[title]) << title << " is whole";
     }
     restarted.kill(SIGTERM);
+}
+
+// SIGTERM and SIGINT close the acceptor, every connection and the store, and end with 0.
+TEST(Crash, TerminationSignalsShutDownCleanly) {
+    for (const int signal : {SIGTERM, SIGINT}) {
+        TempFolder data;
+        ServerProcess server(data.path(), "server.log");
+        const auto port = server.port();
+        ASSERT_NE(port, 0);
+        TestClient client(port);
+        ASSERT_EQ(client.titleList(), "[reqimgtitle]");
+        const int status = server.kill(signal);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << signal;
+        EXPECT_TRUE(client.closedByServer(2s));
+        EXPECT_NE(server.log().find("closed: server shutting down"), std::string::npos);
+        EXPECT_NE(server.log().find("stopped"), std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(data.path() / "pictures.db-wal"))
+            << "the store was closed: its write-ahead log is merged and removed";
+    }
 }
 
 } // namespace

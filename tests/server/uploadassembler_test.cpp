@@ -59,6 +59,8 @@ TEST(UploadAssembler, TellsChunksFromTheEndTag) {
          State::complete, "abcdef"},
         {"end tag, then the next message in the same read", {full, "[/img][reqimgtitle]"},
          {1, 0}, State::complete, full},
+        {"short chunk, then the end tag and the next message in one read",
+         {"abc", "[/img][reqimgtitle]"}, {1, 0}, State::complete, "abc"},
         {"chunk that starts with the end tag and a non-tag", {"[/img]x", "[/img]"}, {1, 0},
          State::complete, "[/img]x"},
         {"no end yet", {full, "abc"}, {1, 1}, State::needMore, ""},
