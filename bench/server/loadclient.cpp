@@ -1,6 +1,6 @@
 // zanvik-server-load: a loopback load client for the image server, used by bench/server/run.sh.
 //   zanvik-server-load list PORT CONNECTIONS SECONDS   title lists per second over N connections
-//   zanvik-server-load download PORT TITLE REPEATS      mean ms to connect and download a picture
+//   zanvik-server-load download PORT TITLE REPEATS      median ms to connect and download a picture
 //   zanvik-server-load idle PORT COUNT SECONDS          holds COUNT idle connections open
 // Every loop is bounded by its count or its time. Only 127.0.0.1 is ever contacted.
 #include <arpa/inet.h>
@@ -11,6 +11,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -121,7 +122,7 @@ int titleLists(int port, int connections, double seconds) {
 }
 
 int download(int port, const std::string& title, int repeats) {
-    double total = 0;
+    std::vector<double> times;
     std::size_t size = 0;
     for (int r = 0; r < repeats; ++r) {
         const auto start = Clock::now();
@@ -141,9 +142,10 @@ int download(int port, const std::string& title, int repeats) {
             sendAll(fd, "[nextimgdata]");
         }
         ::close(fd);
-        total += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
-    std::printf("%.3f %zu\n", total / repeats, size);
+    std::sort(times.begin(), times.end());
+    std::printf("%.3f %zu\n", times[times.size() / 2], size);
     return 0;
 }
 
