@@ -158,10 +158,16 @@ TEST(Crash, TerminationSignalsShutDownCleanly) {
         ASSERT_NE(port, 0);
         TestClient client(port);
         ASSERT_EQ(client.titleList(), "[reqimgtitle]");
+        TestClient refused(port);
+        refused.send("[title]a,b");
+        EXPECT_TRUE(refused.closedByServer());
         const int status = server.kill(signal);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << signal;
         EXPECT_TRUE(client.closedByServer(2s));
         EXPECT_NE(server.log().find("closed: server shutting down"), std::string::npos);
+        EXPECT_NE(server.log().find("closed: refused: title \"a,b\" holds the character ','"),
+                  std::string::npos)
+            << "every refusal is logged with its reason";
         EXPECT_NE(server.log().find("stopped"), std::string::npos);
         EXPECT_FALSE(std::filesystem::exists(data.path() / "pictures.db-wal"))
             << "the store was closed: its write-ahead log is merged and removed";

@@ -192,6 +192,28 @@ TEST(Exchange, UploadStartWithoutATitleIsRefused) {
     EXPECT_TRUE(client.closedByServer());
 }
 
+// The admin commands work on the store while the server runs; the server's cached title list and
+// pictures must follow at once.
+TEST(Exchange, ChangesByAnotherProcessAreSeenAtOnce) {
+    RunningServer server;
+    TestClient client(server.port());
+    const std::string picture = jpegOfSize(900);
+    ASSERT_TRUE(client.upload("keep", picture));
+    ASSERT_TRUE(client.upload("drop", picture));
+    ASSERT_EQ(client.titleList(), listMessage({"drop", "keep"}));
+    ASSERT_TRUE(client.download("drop") == picture);
+    {
+        PictureStore admin(server.folder().string());
+        ASSERT_TRUE(admin.remove("drop"));
+        ASSERT_EQ(admin.store("added", std::span(reinterpret_cast<const std::uint8_t*>(picture.data()),
+                                                 picture.size())),
+                  PictureCatalog::StoreResult::stored);
+    }
+    EXPECT_EQ(client.titleList(), listMessage({"added", "keep"}));
+    EXPECT_EQ(client.download("drop"), "") << "deleted: the end tag alone";
+    EXPECT_TRUE(client.download("added") == picture);
+}
+
 TEST(Exchange, SeededStoreListsTheSamplesInOrder) {
     RunningServer server({}, true);
     TestClient client(server.port());

@@ -37,6 +37,7 @@ public:
     // Stops the server; the store may then be read from the test's thread.
     void stop();
     PictureStore& store() { return *store_; }
+    const std::filesystem::path& folder() const { return folder_.path(); }
 
 private:
     TempFolder folder_;
