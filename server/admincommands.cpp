@@ -1,13 +1,13 @@
 #include "server/admincommands.h"
 
+#include "foundation/values/gbkcodec.h"
+#include "server/jpegcheck.h"
+#include "server/titlecheck.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
-
-#include "foundation/values/gbkcodec.h"
-#include "server/jpegcheck.h"
-#include "server/titlecheck.h"
 
 namespace zanvik::server {
 namespace {
@@ -43,7 +43,8 @@ int importFolder(PictureStore& store, const Limits& limits, const fs::path& fold
     int faults = 0;
     for (const auto& file : files) {
         const auto path = file.path();
-        if (!file.is_regular_file(error) || (path.extension() != ".jpg" && path.extension() != ".JPG")) {
+        if (!file.is_regular_file(error) ||
+            (path.extension() != ".jpg" && path.extension() != ".JPG")) {
             continue;
         }
         const std::string nameUtf8 = path.stem().string();

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <ostream>
-
 #include "server/options.h"
 #include "server/picturestore.h"
+
+#include <ostream>
 
 namespace zanvik::server {
 

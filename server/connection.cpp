@@ -4,9 +4,8 @@
 
 namespace zanvik::server {
 
-Connection::Connection(asio::ip::tcp::socket socket, PictureCatalog& catalog,
-                       const Limits& limits, std::span<std::uint8_t> readBuffer, std::uint64_t id,
-                       Closed closed)
+Connection::Connection(asio::ip::tcp::socket socket, PictureCatalog& catalog, const Limits& limits,
+                       std::span<std::uint8_t> readBuffer, std::uint64_t id, Closed closed)
     : socket_(std::move(socket)), idleTimer_(socket_.get_executor()), session_(catalog, limits),
       limits_(limits), id_(id), closed_(std::move(closed)), readBuffer_(readBuffer) {}
 
@@ -16,7 +15,8 @@ void Connection::start() {
     socket_.set_option(asio::ip::tcp::no_delay(true), error);
     socket_.non_blocking(true, error);
     logLine("#" + std::to_string(id_) + " connected from " +
-            (error ? std::string("?") : peer.address().to_string() + ":" + std::to_string(peer.port())));
+            (error ? std::string("?")
+                   : peer.address().to_string() + ":" + std::to_string(peer.port())));
     armIdleTimer();
     read();
 }
@@ -60,7 +60,8 @@ void Connection::read() {
 
 void Connection::handleReadable() {
     std::error_code error;
-    const auto length = socket_.read_some(asio::buffer(readBuffer_.data(), readBuffer_.size()), error);
+    const auto length =
+        socket_.read_some(asio::buffer(readBuffer_.data(), readBuffer_.size()), error);
     if (error == asio::error::would_block || error == asio::error::try_again) {
         read();
         return;

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <asio.hpp>
+#include "server/limits.h"
+#include "server/session.h"
 
-#include <span>
+#include <asio.hpp>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
-
-#include "server/limits.h"
-#include "server/session.h"
 
 namespace zanvik::server {
 

@@ -1,10 +1,10 @@
 #include "server/downloadparts.h"
 
+#include "link/protocolconstants.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
-
-#include "link/protocolconstants.h"
 
 namespace zanvik::server {
 

@@ -1,10 +1,9 @@
 #include "server/jpegcheck.h"
 
-#include <turbojpeg.h>
-
-#include <vector>
-
 #include "server/turbojpeghandle.h"
+
+#include <turbojpeg.h>
+#include <vector>
 
 namespace zanvik::server {
 

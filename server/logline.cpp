@@ -1,10 +1,9 @@
 #include "server/logline.h"
 
-#include <unistd.h>
-
 #include <chrono>
 #include <ctime>
 #include <string>
+#include <unistd.h>
 
 namespace zanvik::server {
 

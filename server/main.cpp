@@ -1,18 +1,17 @@
 // zanvik-server: the image server. See server/README.md and `zanvik-server --help`.
-#include <sys/resource.h>
-
-#include <csignal>
-#include <filesystem>
-#include <iostream>
-#include <string>
-#include <vector>
-
 #include "server/admincommands.h"
 #include "server/logline.h"
 #include "server/options.h"
 #include "server/picturestore.h"
 #include "server/seeding.h"
 #include "server/server.h"
+
+#include <csignal>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <sys/resource.h>
+#include <vector>
 
 namespace {
 

@@ -30,12 +30,13 @@ std::string usageText() {
            "       zanvik-server import FOLDER --data DIR  stores each *.jpg (title = file name)\n"
            "       zanvik-server export FOLDER --data DIR  writes every picture as TITLE.jpg\n"
            "defaults: --address 127.0.0.1 --port 11342 --data zanvik-server-data"
-           " --max-picture-bytes " + std::to_string(defaults.maxPictureBytes) +
-           " --max-title-bytes " + std::to_string(defaults.maxTitleBytes) +
-           " --max-picture-pixels " + std::to_string(defaults.maxPicturePixels) +
-           " --max-connections " + std::to_string(defaults.maxConnections) +
-           " --idle-timeout-ms " + std::to_string(defaults.idleTimeout.count()) +
-           " --max-buffered-bytes " + std::to_string(defaults.maxBufferedBytes) + "\n";
+           " --max-picture-bytes " +
+           std::to_string(defaults.maxPictureBytes) + " --max-title-bytes " +
+           std::to_string(defaults.maxTitleBytes) + " --max-picture-pixels " +
+           std::to_string(defaults.maxPicturePixels) + " --max-connections " +
+           std::to_string(defaults.maxConnections) + " --idle-timeout-ms " +
+           std::to_string(defaults.idleTimeout.count()) + " --max-buffered-bytes " +
+           std::to_string(defaults.maxBufferedBytes) + "\n";
 }
 
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments) {
@@ -93,13 +94,15 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
             return UsageError{"unknown flag " + argument};
         }
         if (!good) {
-            return UsageError{argument + " needs a whole number (at least 1; for --port at least 0), not \"" + value + "\""};
+            return UsageError{argument +
+                              " needs a whole number (at least 1; for --port at least 0), not \"" +
+                              value + "\""};
         }
     }
-    const std::size_t wanted = options.command == "delete" || options.command == "import" ||
-                                       options.command == "export"
-                                   ? 1
-                                   : 0;
+    const std::size_t wanted =
+        options.command == "delete" || options.command == "import" || options.command == "export"
+            ? 1
+            : 0;
     if (options.command != "serve" && options.command != "list" && wanted == 0) {
         return UsageError{"unknown command " + options.command};
     }

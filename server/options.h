@@ -1,11 +1,11 @@
 #pragma once
 
+#include "server/limits.h"
+
 #include <cstdint>
 #include <string>
 #include <variant>
 #include <vector>
-
-#include "server/limits.h"
 
 namespace zanvik::server {
 

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "server/picturecatalog.h"
+#include "server/sqlitehandles.h"
+
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <unordered_map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
-
-#include "server/picturecatalog.h"
-#include "server/sqlitehandles.h"
 
 namespace zanvik::server {
 
@@ -42,8 +42,8 @@ public:
     // the title is not stored.
     bool remove(std::string_view title);
     // Calls visit for each picture, newest first, until it returns false.
-    void forEachPicture(const std::function<bool(std::string_view title,
-                                                 std::span<const std::uint8_t>)>& visit);
+    void forEachPicture(
+        const std::function<bool(std::string_view title, std::span<const std::uint8_t>)>& visit);
     // True once, on the first start with an empty store: the caller then stores the samples
     // and calls markSeeded.
     bool needsSeeding();

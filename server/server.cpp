@@ -12,7 +12,8 @@ constexpr std::size_t readBufferBytes = 64 * 1024;
 
 Server::Server(asio::io_context& io, const std::string& address, std::uint16_t port,
                PictureCatalog& catalog, const Limits& limits)
-    : acceptor_(io), acceptPause_(io), catalog_(catalog), limits_(limits), readBuffer_(readBufferBytes) {
+    : acceptor_(io), acceptPause_(io), catalog_(catalog), limits_(limits),
+      readBuffer_(readBufferBytes) {
     std::error_code error;
     const auto ip = asio::ip::make_address(address, error);
     if (error) {
@@ -22,8 +23,10 @@ Server::Server(asio::io_context& io, const std::string& address, std::uint16_t p
     const asio::ip::tcp::endpoint endpoint(ip, port);
     if (acceptor_.open(endpoint.protocol(), error) ||
         acceptor_.set_option(asio::ip::tcp::acceptor::reuse_address(true), error) ||
-        acceptor_.bind(endpoint, error) || acceptor_.listen(asio::socket_base::max_listen_connections, error)) {
-        error_ = "cannot listen on " + address + ":" + std::to_string(port) + ": " + error.message();
+        acceptor_.bind(endpoint, error) ||
+        acceptor_.listen(asio::socket_base::max_listen_connections, error)) {
+        error_ =
+            "cannot listen on " + address + ":" + std::to_string(port) + ": " + error.message();
         return;
     }
     port_ = acceptor_.local_endpoint(error).port();

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <asio.hpp>
+#include "server/connection.h"
+#include "server/limits.h"
+#include "server/picturecatalog.h"
 
+#include <asio.hpp>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
-
-#include "server/connection.h"
-#include "server/limits.h"
-#include "server/picturecatalog.h"
 
 namespace zanvik::server {
 

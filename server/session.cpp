@@ -1,14 +1,14 @@
 #include "server/session.h"
 
-#include <algorithm>
-#include <array>
-#include <string_view>
-
 #include "link/protocolconstants.h"
 #include "server/downloadparts.h"
 #include "server/jpegcheck.h"
 #include "server/printabletitle.h"
 #include "server/titlecheck.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace zanvik::server {
 namespace {
@@ -23,10 +23,11 @@ bool startsWith(std::span<const std::uint8_t> bytes, std::string_view tag) {
 
 // True when bytes could still grow into one of the client's tags.
 bool isTagPrefix(std::span<const std::uint8_t> bytes) {
-    constexpr std::array tags{titleListTag, pictureRequestTag, nextPartTag,
-                              uploadTitleTag, uploadStartTag, endOfUploadTag};
+    constexpr std::array tags{titleListTag,   pictureRequestTag, nextPartTag,
+                              uploadTitleTag, uploadStartTag,    endOfUploadTag};
     return std::any_of(tags.begin(), tags.end(), [&](std::string_view tag) {
-        return bytes.size() < tag.size() && startsWith(std::span(bytes), tag.substr(0, bytes.size()));
+        return bytes.size() < tag.size() &&
+               startsWith(std::span(bytes), tag.substr(0, bytes.size()));
     });
 }
 
@@ -164,8 +165,8 @@ void Session::consumeUpload(std::span<const std::uint8_t> bytes, Output& out) {
 
 void Session::finishUpload(Output& out) {
     const auto& picture = upload_->picture();
-    const std::string what = "upload \"" + printableTitle(title_) + "\" of " +
-                             std::to_string(picture.size()) + " bytes";
+    const std::string what =
+        "upload \"" + printableTitle(title_) + "\" of " + std::to_string(picture.size()) + " bytes";
     if (auto fault = jpegFault(picture, limits_.maxPicturePixels)) {
         out.refusal = what + " " + *fault;
     } else {

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "server/limits.h"
+#include "server/picturecatalog.h"
+#include "server/uploadassembler.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "server/limits.h"
-#include "server/picturecatalog.h"
-#include "server/uploadassembler.h"
 
 namespace zanvik::server {
 
@@ -29,13 +29,14 @@ public:
 
         static Reply message(std::string_view text) { return {std::string(text), nullptr, 0, 0}; }
         std::span<const std::uint8_t> bytes() const {
-            return source ? std::span(*source).subspan(offset, length)
-                          : std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+            return source
+                       ? std::span(*source).subspan(offset, length)
+                       : std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
         }
     };
     struct Output {
         std::vector<Reply> replies;
-        std::vector<std::string> events;   // one log line each: downloads, uploads, refusals
+        std::vector<std::string> events;    // one log line each: downloads, uploads, refusals
         std::optional<std::string> refusal; // set: close the connection, for this reason
     };
 

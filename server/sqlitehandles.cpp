@@ -4,8 +4,8 @@ namespace zanvik::server {
 
 SqliteDatabase::SqliteDatabase(const std::string& path) {
     sqlite3* db = nullptr;
-    const int result = sqlite3_open_v2(path.c_str(), &db,
-                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int result =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (result == SQLITE_OK) {
         db_ = db;
         sqlite3_busy_timeout(db_, 5000);
@@ -15,9 +15,13 @@ SqliteDatabase::SqliteDatabase(const std::string& path) {
     }
 }
 
-SqliteDatabase::~SqliteDatabase() { sqlite3_close(db_); }
+SqliteDatabase::~SqliteDatabase() {
+    sqlite3_close(db_);
+}
 
-std::string SqliteDatabase::error() const { return db_ != nullptr ? sqlite3_errmsg(db_) : openError_; }
+std::string SqliteDatabase::error() const {
+    return db_ != nullptr ? sqlite3_errmsg(db_) : openError_;
+}
 
 bool SqliteDatabase::execute(const char* sql) {
     return db_ != nullptr && sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -29,7 +33,9 @@ SqliteStatement::SqliteStatement(const SqliteDatabase& db, const char* sql) {
     }
 }
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(statement_); }
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(statement_);
+}
 
 void SqliteStatement::reset() {
     sqlite3_reset(statement_);
@@ -51,7 +57,9 @@ void SqliteStatement::bindInt(int index, std::int64_t value) {
     sqlite3_bind_int64(statement_, index, value);
 }
 
-int SqliteStatement::step() { return statement_ != nullptr ? sqlite3_step(statement_) : SQLITE_MISUSE; }
+int SqliteStatement::step() {
+    return statement_ != nullptr ? sqlite3_step(statement_) : SQLITE_MISUSE;
+}
 
 std::span<const std::uint8_t> SqliteStatement::columnBlob(int index) {
     const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(statement_, index));
@@ -64,6 +72,8 @@ std::string_view SqliteStatement::columnText(int index) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
-std::int64_t SqliteStatement::columnInt(int index) { return sqlite3_column_int64(statement_, index); }
+std::int64_t SqliteStatement::columnInt(int index) {
+    return sqlite3_column_int64(statement_, index);
+}
 
 } // namespace zanvik::server

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <sqlite3.h>
-
 #include <cstdint>
 #include <span>
+#include <sqlite3.h>
 #include <string>
 #include <string_view>
 

@@ -1,14 +1,18 @@
 #include "server/titlecheck.h"
 
-#include <array>
-
 #include "link/protocolconstants.h"
+
+#include <array>
 
 namespace zanvik::server {
 namespace {
 
-bool isLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
-bool isTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
+bool isLeadByte(unsigned char byte) {
+    return byte >= 0x81 && byte <= 0xFE;
+}
+bool isTrailByte(unsigned char byte) {
+    return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
+}
 
 std::optional<std::string> singleByteFault(unsigned char byte) {
     if (byte == 0) {
@@ -52,11 +56,10 @@ std::optional<std::string> titleFault(std::string_view title, std::size_t maxTit
             return "holds \"..\"";
         }
     }
-    constexpr std::array tags{protocol::titleListTag,   protocol::pictureRequestTag,
-                              protocol::nextPartTag,    protocol::endOfPictureTag,
-                              protocol::uploadTitleTag, protocol::titleAcceptedTag,
-                              protocol::uploadStartTag, protocol::nextChunkTag,
-                              protocol::endOfUploadTag};
+    constexpr std::array tags{
+        protocol::titleListTag,    protocol::pictureRequestTag, protocol::nextPartTag,
+        protocol::endOfPictureTag, protocol::uploadTitleTag,    protocol::titleAcceptedTag,
+        protocol::uploadStartTag,  protocol::nextChunkTag,      protocol::endOfUploadTag};
     for (const auto tag : tags) {
         if (title.find(tag) != std::string_view::npos) {
             return "holds a protocol tag";

@@ -1,10 +1,10 @@
 #include "server/uploadassembler.h"
 
+#include "link/protocolconstants.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
-
-#include "link/protocolconstants.h"
 
 namespace zanvik::server {
 namespace {
@@ -23,10 +23,11 @@ std::size_t UploadAssembler::endTagThenMessage(std::size_t from) const {
     for (auto at = bytes.find(endTag, from); at != std::string_view::npos && at <= chunkSize;
          at = bytes.find(endTag, at + 1)) {
         const auto after = bytes.substr(at + endTag.size());
-        const bool message = !after.empty() &&
-                             std::any_of(followers.begin(), followers.end(), [&](std::string_view tag) {
-                                 return after.substr(0, tag.size()) == tag.substr(0, after.size());
-                             });
+        const bool message =
+            !after.empty() &&
+            std::any_of(followers.begin(), followers.end(), [&](std::string_view tag) {
+                return after.substr(0, tag.size()) == tag.substr(0, after.size());
+            });
         if (message) {
             return at;
         }

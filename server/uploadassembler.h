@@ -57,7 +57,7 @@ private:
     std::vector<std::uint8_t> picture_; // chunks known to be whole
     std::vector<std::uint8_t> current_; // bytes of the chunk being received, maybe + "[/img]"
     std::vector<std::uint8_t> leftover_;
-    std::size_t answeredBytes_ = 0;     // bytes of current_ answered early; 0 when none
+    std::size_t answeredBytes_ = 0; // bytes of current_ answered early; 0 when none
     State state_ = State::needMore;
 };
 

@@ -1,19 +1,18 @@
+#include "drawings.h"
+#include "painting.h"
+
 #include <QFile>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStringList>
-
 #include <cstdio>
 #include <cstdlib>
-
-#include "drawings.h"
-#include "painting.h"
 
 namespace zanvik::assets {
 namespace {
 
-constexpr int side = 200;        // each sample is a square picture of this many pixels
+constexpr int side = 200;         // each sample is a square picture of this many pixels
 constexpr int captionHeight = 64; // the white band with the caption at the bottom
 constexpr int jpegQuality = 72;   // keeps the whole set at a few hundred kilobytes
 
@@ -52,7 +51,8 @@ void drawFace(QPainter& painter, int number) {
             painter.drawLine(x - 8, 56, x + 8, 44);
         }
         const int tilt = (number % 2 == 0) ? 5 : -5;
-        painter.drawLine(x - 10, 36 + (x < 100 ? tilt : -tilt), x + 10, 36 - (x < 100 ? tilt : -tilt));
+        painter.drawLine(x - 10, 36 + (x < 100 ? tilt : -tilt), x + 10,
+                         36 - (x < 100 ? tilt : -tilt));
     }
     painter.setBrush(Qt::NoBrush);
     QPainterPath mouth;

@@ -3,21 +3,20 @@
 //   zanvik-server-load download PORT TITLE REPEATS      median ms to connect and download a picture
 //   zanvik-server-load idle PORT COUNT SECONDS          holds COUNT idle connections open
 // Every loop is bounded by its count or its time. Only 127.0.0.1 is ever contacted.
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <poll.h>
-#include <sys/epoll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <arpa/inet.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
 #include <string>
+#include <sys/epoll.h>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -42,7 +41,8 @@ int connectLoopback(int port) {
 }
 
 bool sendAll(int fd, const std::string& bytes) {
-    return ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
+    return ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL) ==
+           static_cast<ssize_t>(bytes.size());
 }
 
 // One arrival, waiting at most 5 s for its first byte.

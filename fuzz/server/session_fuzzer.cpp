@@ -1,13 +1,13 @@
 // Feeds arbitrary reads to one connection's protocol state machine over an in-memory store.
 // Input: a sequence of reads, each a length byte (0: the rest of the input) and that many bytes.
+#include "link/protocolconstants.h"
+#include "server/session.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <map>
 #include <span>
 #include <string>
-
-#include "link/protocolconstants.h"
-#include "server/session.h"
 
 namespace {
 
@@ -41,8 +41,10 @@ public:
 
     MemoryCatalog() {
         // One stored picture whose bytes hold the client's tags, so downloads reach the cutting.
-        const std::string bytes = "\xff\xd8\xff[/nextimgdata]ab[reqimgtitle]cd" + std::string(40000, 'p');
-        pictures_["pic"] = std::make_shared<const std::vector<std::uint8_t>>(bytes.begin(), bytes.end());
+        const std::string bytes =
+            "\xff\xd8\xff[/nextimgdata]ab[reqimgtitle]cd" + std::string(40000, 'p');
+        pictures_["pic"] =
+            std::make_shared<const std::vector<std::uint8_t>>(bytes.begin(), bytes.end());
     }
 
 private:
@@ -60,11 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Session session(catalog, limits);
     std::span<const std::uint8_t> input(data, size);
     while (!input.empty()) {
-        const std::size_t length = input[0] == 0 ? input.size() - 1 : std::min<std::size_t>(input[0], input.size() - 1);
+        const std::size_t length =
+            input[0] == 0 ? input.size() - 1 : std::min<std::size_t>(input[0], input.size() - 1);
         const auto out = session.consume(input.subspan(1, length));
         for (const auto& reply : out.replies) {
             // Every reply is one of the server's messages or a part of 1 to 32 KiB.
-            if (reply.bytes().empty() || reply.bytes().size() > downloadPartBytes + maxTitleListBytes) {
+            if (reply.bytes().empty() ||
+                reply.bytes().size() > downloadPartBytes + maxTitleListBytes) {
                 __builtin_trap();
             }
         }

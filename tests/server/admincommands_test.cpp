@@ -1,12 +1,10 @@
 #include "server/admincommands.h"
-
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
-
 #include "serverfixture.h"
 #include "testpictures.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
 
 namespace zanvik::server::testing {
 namespace {
@@ -65,12 +63,8 @@ TEST(AdminCommands, ImportListExportDelete) {
 
 TEST(AdminCommands, CommandLineMistakesAreReported) {
     const std::vector<std::vector<std::string>> mistakes = {
-        {"delete"},
-        {"import", "a", "b"},
-        {"frobnicate"},
-        {"--port", "70000"},
-        {"--max-connections", "0"},
-        {"--idle-timeout-ms", "soon"},
+        {"delete"},          {"import", "a", "b"},       {"frobnicate"},
+        {"--port", "70000"}, {"--max-connections", "0"}, {"--idle-timeout-ms", "soon"},
         {"--data"},
     };
     for (const auto& arguments : mistakes) {

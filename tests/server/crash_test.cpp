@@ -1,24 +1,22 @@
 // kill -9 of the real server program while uploads run: after a restart every picture whose
 // storing the clients saw confirmed is there and intact, and no partial picture is listed.
-#include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <fstream>
-#include <map>
-#include <mutex>
-#include <set>
-#include <sstream>
-#include <thread>
-#include <vector>
-
 #include "serverfixture.h"
 #include "testclient.h"
 #include "testpictures.h"
+
+#include <atomic>
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <mutex>
+#include <set>
+#include <signal.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace zanvik::server::testing {
 namespace {
@@ -106,7 +104,8 @@ TEST(Crash, KillDuringUploadsLosesNothingStoredAndKeepsNoPartialPicture) {
             uploaders.emplace_back([&, u] {
                 for (int n = 0; n < 200 && !stop; ++n) { // bounded: the kill comes much earlier
                     const std::string title = "u" + std::to_string(u) + "n" + std::to_string(n);
-                    const std::string picture = jpegOfSize(3000 + static_cast<std::size_t>(n % 7) * 4000, title);
+                    const std::string picture =
+                        jpegOfSize(3000 + static_cast<std::size_t>(n % 7) * 4000, title);
                     {
                         std::lock_guard lock(mutex);
                         sent[title] = picture;

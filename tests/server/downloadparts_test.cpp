@@ -1,7 +1,6 @@
 #include "server/downloadparts.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace zanvik::server {

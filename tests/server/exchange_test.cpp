@@ -1,10 +1,10 @@
 // The protocol's exchanges against the real server over loopback, byte for byte.
-#include <gtest/gtest.h>
-
 #include "link/protocolconstants.h"
 #include "serverfixture.h"
 #include "testclient.h"
 #include "testpictures.h"
+
+#include <gtest/gtest.h>
 
 namespace zanvik::server::testing {
 namespace {
@@ -205,9 +205,10 @@ TEST(Exchange, ChangesByAnotherProcessAreSeenAtOnce) {
     {
         PictureStore admin(server.folder().string());
         ASSERT_TRUE(admin.remove("drop"));
-        ASSERT_EQ(admin.store("added", std::span(reinterpret_cast<const std::uint8_t*>(picture.data()),
-                                                 picture.size())),
-                  PictureCatalog::StoreResult::stored);
+        ASSERT_EQ(
+            admin.store("added", std::span(reinterpret_cast<const std::uint8_t*>(picture.data()),
+                                           picture.size())),
+            PictureCatalog::StoreResult::stored);
     }
     EXPECT_EQ(client.titleList(), listMessage({"added", "keep"}));
     EXPECT_EQ(client.download("drop"), "") << "deleted: the end tag alone";

@@ -1,15 +1,14 @@
 // Each limit tripped once against a server run with tiny limits: the offending client is
 // disconnected, nothing it sent is stored, and the server goes on answering everyone else.
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-#include <thread>
-#include <vector>
-
 #include "serverfixture.h"
 #include "testclient.h"
 #include "testpictures.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+#include <vector>
 
 namespace zanvik::server::testing {
 namespace {

@@ -1,15 +1,14 @@
 // 200 clients at once, mixing title lists, downloads and uploads: every answer right and every
 // picture intact afterwards.
-#include <gtest/gtest.h>
-
-#include <atomic>
-#include <latch>
-#include <thread>
-#include <vector>
-
 #include "serverfixture.h"
 #include "testclient.h"
 #include "testpictures.h"
+
+#include <atomic>
+#include <gtest/gtest.h>
+#include <latch>
+#include <thread>
+#include <vector>
 
 namespace zanvik::server::testing {
 namespace {
@@ -26,7 +25,8 @@ TEST(Load, TwoHundredClientsAtOnce) {
     }
     std::vector<std::string> pictures;
     for (int i = 0; i < clients; ++i) {
-        pictures.push_back(jpegOfSize(2000 + static_cast<std::size_t>(i) * 37, std::string(1, static_cast<char>('a' + i % 26))));
+        pictures.push_back(jpegOfSize(2000 + static_cast<std::size_t>(i) * 37,
+                                      std::string(1, static_cast<char>('a' + i % 26))));
     }
     std::atomic<int> failures{0};
     std::latch allConnected(clients);
@@ -44,8 +44,10 @@ TEST(Load, TwoHundredClientsAtOnce) {
                 good = good && client.download("shared") == shared;
                 break;
             default:
-                good = good && client.upload("up" + std::to_string(i), pictures[static_cast<std::size_t>(i)]);
-                good = good && client.titleList().find("up" + std::to_string(i)) != std::string::npos;
+                good = good && client.upload("up" + std::to_string(i),
+                                             pictures[static_cast<std::size_t>(i)]);
+                good =
+                    good && client.titleList().find("up" + std::to_string(i)) != std::string::npos;
                 break;
             }
             if (!good) {
@@ -59,7 +61,9 @@ TEST(Load, TwoHundredClientsAtOnce) {
     EXPECT_EQ(failures.load(), 0);
     TestClient reader(server.port());
     for (int i = 2; i < clients; i += 3) {
-        EXPECT_TRUE(reader.download("up" + std::to_string(i)) == pictures[static_cast<std::size_t>(i)]) << i;
+        EXPECT_TRUE(reader.download("up" + std::to_string(i)) ==
+                    pictures[static_cast<std::size_t>(i)])
+            << i;
     }
 }
 

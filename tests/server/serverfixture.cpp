@@ -1,16 +1,16 @@
 #include "serverfixture.h"
 
-#include <gtest/gtest.h>
+#include "server/seeding.h"
 
 #include <atomic>
+#include <gtest/gtest.h>
 #include <unistd.h>
-
-#include "server/seeding.h"
 
 namespace zanvik::server::testing {
 
 TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zanvik-server-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "zanvik-server-XXXXXX").string();
     path_ = ::mkdtemp(pattern.data());
 }
 
@@ -38,6 +38,8 @@ void RunningServer::stop() {
     }
 }
 
-RunningServer::~RunningServer() { stop(); }
+RunningServer::~RunningServer() {
+    stop();
+}
 
 } // namespace zanvik::server::testing

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "server/limits.h"
+#include "server/picturestore.h"
+#include "server/server.h"
+
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
-
-#include "server/limits.h"
-#include "server/picturestore.h"
-#include "server/server.h"
 
 namespace zanvik::server::testing {
 

@@ -1,16 +1,15 @@
 #include "testclient.h"
 
+#include "link/protocolconstants.h"
+
 #include <arpa/inet.h>
+#include <array>
+#include <cerrno>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <array>
-#include <cerrno>
-
-#include "link/protocolconstants.h"
 
 namespace zanvik::server::testing {
 namespace {

@@ -1,8 +1,7 @@
 #include "testpictures.h"
 
-#include <turbojpeg.h>
-
 #include <stdexcept>
+#include <turbojpeg.h>
 #include <vector>
 
 namespace zanvik::server::testing {
@@ -12,7 +11,8 @@ std::string makeJpeg(int width, int height, int quality) {
     unsigned state = 12345;
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         state = state * 1103515245 + 12345;
-        pixels[i] = static_cast<unsigned char>((i / 3 % static_cast<std::size_t>(width)) ^ (state >> 24));
+        pixels[i] =
+            static_cast<unsigned char>((i / 3 % static_cast<std::size_t>(width)) ^ (state >> 24));
     }
     tjhandle encoder = tjInitCompress();
     unsigned char* jpeg = nullptr;

@@ -1,10 +1,8 @@
+#include "foundation/values/gbkcodec.h"
 #include "server/titlecheck.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
-
-#include "foundation/values/gbkcodec.h"
+#include <gtest/gtest.h>
 
 namespace zanvik::server {
 namespace {
@@ -15,8 +13,8 @@ TEST(TitleCheck, AcceptsAndRefusesByCharacterNotByByte) {
         bool good;
     } cases[] = {
         {"cat", true},
-        {"\xc4\xe3\xba\xc3", true},             // 你好
-        {"\x95\x5c", true},                     // a GBK character whose trail byte is "\"
+        {"\xc4\xe3\xba\xc3", true}, // 你好
+        {"\x95\x5c", true},         // a GBK character whose trail byte is "\"
         {"duang\xb5\xc4\xd2\xbb\xcf\xc2\xa3\xac\xba\xdc\xc1\xc1", true}, // full-width comma
         {"a b.c", true},
         {"\x80", true}, // the euro sign of code page 936
