@@ -1,15 +1,12 @@
 #pragma once
 
-#include <optional>
-
 #include "foundation/pictures/bitmap.h"
+#include "foundation/pictures/picturelimits.h"
 #include "foundation/values/bytebuffer.h"
 
-namespace zanvik {
+#include <optional>
 
-// Every decoder refuses a picture of more pixels than this (64 megapixels), and any picture whose
-// header claims more data than its bytes hold, before allocating for it.
-inline constexpr std::int64_t maximumPicturePixels = 64LL * 1000 * 1000;
+namespace zanvik {
 
 // Turns picture bytes into a bitmap, telling the format by the first bytes only, never by a file
 // name: BMP, JPEG, PNG, icon, cursor, GIF (its first frame), PCX. Fewer than 6 bytes, an unknown

@@ -1,0 +1,28 @@
+#include "foundation/pictures/bmpdecoder.h"
+
+#include "foundation/pictures/bytereader.h"
+#include "foundation/pictures/dibheader.h"
+#include "foundation/pictures/dibpixels.h"
+
+namespace zanvik {
+
+namespace {
+constexpr std::size_t fileHeaderSize = 14;
+}
+
+std::optional<Bitmap> decodeBmp(std::span<const std::uint8_t> bytes) {
+    ByteReader reader(bytes);
+    const std::uint16_t magic = reader.u16();
+    reader.skip(8);
+    const std::uint32_t pixelOffset = reader.u32();
+    if (!reader.ok() || magic != 0x4D42) {
+        return std::nullopt;
+    }
+    const auto header = readDibHeader(bytes.subspan(fileHeaderSize), DibUse::file);
+    if (!header || pixelOffset > bytes.size() || pixelOffset < fileHeaderSize + 12) {
+        return std::nullopt;
+    }
+    return decodeDibPixels(*header, bytes.subspan(pixelOffset));
+}
+
+} // namespace zanvik

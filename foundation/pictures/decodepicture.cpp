@@ -1,0 +1,34 @@
+#include "foundation/pictures/decodepicture.h"
+
+#include "foundation/pictures/bmpdecoder.h"
+#include "foundation/pictures/jpegdecoder.h"
+#include "foundation/pictures/pictureformat.h"
+#include "foundation/pictures/pngdecoder.h"
+
+namespace zanvik {
+
+std::optional<Bitmap> decodePicture(const ByteBuffer& bytes) {
+    const std::span<const std::uint8_t> view = bytes.bytes();
+    switch (sniffPictureFormat(view)) {
+    case PictureFormat::bmp:
+        return decodeBmp(view);
+    case PictureFormat::jpeg:
+        return decodeJpeg(view);
+    case PictureFormat::png:
+        return decodePng(view);
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<Animation> decodeAnimation(const ByteBuffer& bytes) {
+    auto still = decodePicture(bytes);
+    if (!still) {
+        return std::nullopt;
+    }
+    Animation animation;
+    animation.frames.push_back({std::move(*still), 0});
+    return animation;
+}
+
+} // namespace zanvik
