@@ -1,7 +1,10 @@
 #include "foundation/pictures/decodepicture.h"
 
 #include "foundation/pictures/bmpdecoder.h"
+#include "foundation/pictures/gifdecoder.h"
+#include "foundation/pictures/icondecoder.h"
 #include "foundation/pictures/jpegdecoder.h"
+#include "foundation/pictures/pcxdecoder.h"
 #include "foundation/pictures/pictureformat.h"
 #include "foundation/pictures/pngdecoder.h"
 
@@ -16,12 +19,24 @@ std::optional<Bitmap> decodePicture(const ByteBuffer& bytes) {
         return decodeJpeg(view);
     case PictureFormat::png:
         return decodePng(view);
-    default:
+    case PictureFormat::icon:
+    case PictureFormat::cursor:
+        return decodeIcon(view);
+    case PictureFormat::gif:
+        return decodeGif(view);
+    case PictureFormat::pcx8:
+    case PictureFormat::pcx1:
+        return decodePcx(view);
+    case PictureFormat::unknown:
         return std::nullopt;
     }
+    return std::nullopt;
 }
 
 std::optional<Animation> decodeAnimation(const ByteBuffer& bytes) {
+    if (sniffPictureFormat(bytes.bytes()) == PictureFormat::gif) {
+        return decodeGifAnimation(bytes.bytes());
+    }
     auto still = decodePicture(bytes);
     if (!still) {
         return std::nullopt;
