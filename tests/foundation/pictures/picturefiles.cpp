@@ -1,6 +1,7 @@
 #include "tests/foundation/pictures/picturefiles.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -58,6 +59,20 @@ Bitmap greyed(const Bitmap& bitmap) {
         pixel = (pixel & 0xFF000000u) | level << 16 | level << 8 | level;
     }
     return grey;
+}
+
+Bitmap onWhite(Bitmap bitmap) {
+    for (std::uint32_t& pixel : bitmap.pixels) {
+        const double alpha = (pixel >> 24) / 255.0;
+        std::uint32_t result = 0xFF000000u;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const double colour = (pixel >> shift) & 0xFF;
+            const long value = std::lround(alpha * colour + (1 - alpha) * 255);
+            result |= static_cast<std::uint32_t>(std::clamp(value, 0L, 255L)) << shift;
+        }
+        pixel = result;
+    }
+    return bitmap;
 }
 
 Bitmap enlarged(const Bitmap& small, std::int32_t factor) {

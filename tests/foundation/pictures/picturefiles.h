@@ -36,6 +36,10 @@ Bitmap testPattern(std::int32_t width, std::int32_t height, int colours, bool wi
 // The same picture with every channel set to its grey level (r = g = b), opacity kept.
 Bitmap greyed(const Bitmap& bitmap);
 
+// The picture as it looks on white, by the rule alpha / 255 × c + (1 − alpha / 255) × 255,
+// computed in floating point and rounded to the nearest integer.
+Bitmap onWhite(Bitmap bitmap);
+
 // The picture made `factor` times larger by repeating pixels: blocks of one colour, which lossy
 // and run-length encoders keep well.
 Bitmap enlarged(const Bitmap& small, std::int32_t factor);

@@ -51,6 +51,26 @@ ByteBuffer bmpClaiming(std::int32_t width, std::int32_t height) {
                    static_cast<std::uint32_t>(height), 4);
 }
 
+ByteBuffer gifClaiming(std::uint16_t width, std::uint16_t height) {
+    const ByteBuffer gif = encodeWithImageMagick(testPattern(8, 8, 64), "GIF:out.gif");
+    // The screen and the first frame (its descriptor follows the screen's colour table).
+    std::size_t frame = 13 + 3 * (std::size_t{2} << (gif[10] & 0x07));
+    while (frame < gif.bytes().size() && gif[frame] != 0x2C) {
+        frame += 2; // skip an extension: introducer and label, then its blocks
+        while (frame < gif.bytes().size() && gif[frame] != 0) {
+            frame += gif[frame] + 1u;
+        }
+        ++frame;
+    }
+    ByteBuffer claimed = patched(patched(gif, 6, width, 2), 8, height, 2);
+    return patched(patched(claimed, frame + 5, width, 2), frame + 7, height, 2);
+}
+
+ByteBuffer pcxClaiming(std::uint16_t width, std::uint16_t height) {
+    const ByteBuffer pcx = encodeWithImageMagick(testPattern(8, 8, 64), "PCX:out.pcx");
+    return patched(patched(patched(pcx, 8, width - 1u, 2), 10, height - 1u, 2), 66, width, 2);
+}
+
 struct ClaimCase {
     const char* name;
     std::function<ByteBuffer()> make;
@@ -85,7 +105,11 @@ INSTANTIATE_TEST_SUITE_P(
         ClaimCase{"JpegWithinTheLimitButTiny",
                   [] { return jpegClaiming("JPEG:out.jpg", 8000, 8000); }},
         ClaimCase{"Bmp65535", [] { return bmpClaiming(65535, 65535); }},
-        ClaimCase{"BmpWithinTheLimitButTiny", [] { return bmpClaiming(8000, 8000); }}),
+        ClaimCase{"BmpWithinTheLimitButTiny", [] { return bmpClaiming(8000, 8000); }},
+        ClaimCase{"Gif65535", [] { return gifClaiming(65535, 65535); }},
+        ClaimCase{"GifWithinTheLimitButTiny", [] { return gifClaiming(8000, 8000); }},
+        ClaimCase{"Pcx65535", [] { return pcxClaiming(65535, 65535); }},
+        ClaimCase{"PcxWithinTheLimitButTiny", [] { return pcxClaiming(8000, 8000); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LargestAllocationProbe, SeesALargeAllocation) {

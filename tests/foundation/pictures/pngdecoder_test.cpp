@@ -12,25 +12,10 @@ namespace {
 
 using testing::encodeWithImageMagick;
 using testing::greyed;
+using testing::onWhite;
 using testing::patched;
 using testing::testPattern;
 using testing::truncated;
-
-// The picture as it looks on white, by the rule alpha / 255 × c + (1 − alpha / 255) × 255,
-// computed here in floating point.
-Bitmap onWhite(Bitmap bitmap) {
-    for (std::uint32_t& pixel : bitmap.pixels) {
-        const double alpha = (pixel >> 24) / 255.0;
-        std::uint32_t result = 0xFF000000u;
-        for (int shift = 0; shift < 24; shift += 8) {
-            const double colour = (pixel >> shift) & 0xFF;
-            const long value = std::lround(alpha * colour + (1 - alpha) * 255);
-            result |= static_cast<std::uint32_t>(std::clamp(value, 0L, 255L)) << shift;
-        }
-        pixel = result;
-    }
-    return bitmap;
-}
 
 // Grey levels that a depth of `bits` holds exactly.
 Bitmap greyLevels(std::int32_t width, std::int32_t height, int bits) {
