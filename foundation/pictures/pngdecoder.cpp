@@ -36,6 +36,8 @@ public:
     PngReader& operator=(const PngReader&) = delete;
 
     bool decode(Bitmap& bitmap);
+    // Whether a pixel may be less than opaque: an alpha channel or a transparency chunk.
+    bool mayHaveAlpha() const { return mayHaveAlpha_; }
 
 private:
     static void readBytes(png_structp png, png_bytep out, std::size_t count) {
@@ -54,6 +56,7 @@ private:
     png_structp png_;
     png_infop info_;
     std::vector<png_bytep> rows_;
+    bool mayHaveAlpha_ = false;
 };
 
 // Every colour type comes out as 8-bit B, G, R, A bytes: one ARGB32 pixel each.
@@ -100,6 +103,8 @@ bool PngReader::decode(Bitmap& bitmap) {
         rawBytes / maximumDeflateRatio > static_cast<std::int64_t>(bytes_.size())) {
         return false;
     }
+    mayHaveAlpha_ =
+        (colourType & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png_, info_, PNG_INFO_tRNS) != 0;
     setTransforms(depth, colourType);
     png_read_update_info(png_, info_);
     if (png_get_rowbytes(png_, info_) != std::size_t{width} * 4) {
@@ -124,7 +129,9 @@ std::optional<Bitmap> decodePng(std::span<const std::uint8_t> bytes) {
     if (!reader.decode(bitmap)) {
         return std::nullopt;
     }
-    blendOntoWhite(bitmap.pixels);
+    if (reader.mayHaveAlpha()) {
+        blendOntoWhite(bitmap.pixels);
+    }
     return bitmap;
 }
 
