@@ -12,6 +12,7 @@ namespace {
 using testing::ByteFixture;
 using testing::encodeWithImageMagick;
 using testing::enlarged;
+using testing::HostileCase;
 using testing::patched;
 using testing::testPattern;
 using testing::truncated;
@@ -63,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                     3, 8},
         EncodedCase{"Argb8888WithAlpha", testPattern(5, 3, 15, true),
                     "-define bmp:subtype=ARGB8888 BMP:out.bmp", 32, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 // A bitmap file built field by field, with a 40-byte header unless told otherwise.
 struct BmpFields {
@@ -235,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
                      .palette = {0x000000FF},
                      .pixels = {2, 0, 0, 0}},
                     picture(2, 1, {blue, blue})}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 TEST(BmpDecoder, ReadsTheOs2CoreHeader) {
     ByteFixture file;
@@ -246,15 +247,6 @@ TEST(BmpDecoder, ReadsTheOs2CoreHeader) {
     const auto bitmap = decodeBmp(file.buffer().bytes());
     ASSERT_TRUE(bitmap.has_value());
     EXPECT_EQ(*bitmap, picture(2, 1, {red, blue}));
-}
-
-struct HostileCase {
-    const char* name;
-    ByteBuffer bytes;
-};
-
-void PrintTo(const HostileCase& c, std::ostream* out) {
-    *out << c.name;
 }
 
 class HostileBmp : public ::testing::TestWithParam<HostileCase> {};
@@ -323,7 +315,7 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"RleJumpCut", rle8(2, 2, {0, 2, 1})},
         HostileCase{"RleEndsEarly", rle8(2, 2, {2, 0, 0, 0})},
         HostileCase{"RleEmpty", rle8(2, 2, {})}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 } // namespace
 } // namespace zanvik

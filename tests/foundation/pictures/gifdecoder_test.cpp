@@ -12,6 +12,7 @@ namespace {
 using testing::ByteFixture;
 using testing::encodeAnimationWithImageMagick;
 using testing::encodeWithImageMagick;
+using testing::HostileCase;
 using testing::testPattern;
 using testing::truncated;
 
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         EncodedCase{"Interlaced", testPattern(9, 19, 171), "+dither -interlace GIF GIF:out.gif"},
         EncodedCase{"Transparent", withHoles(testPattern(7, 5, 35)), "+dither GIF:out.gif"},
         EncodedCase{"Gif87a", testPattern(6, 2, 12), "+dither GIF87:out.gif"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 TEST(GifDecoder, GivesEveryFrameWithItsDelayAndLoopCount) {
     const std::vector<Bitmap> frames = {testPattern(6, 4, 24), testPattern(6, 4, 5),
@@ -198,15 +199,6 @@ TEST(GifDecoder, AnAnimationCutAfterItsFirstFrameKeepsTheWholeFrames) {
     EXPECT_EQ(animation->frames[0].bitmap.pixels, (std::vector<std::uint32_t>{red, green}));
 }
 
-struct HostileCase {
-    const char* name;
-    ByteBuffer bytes;
-};
-
-void PrintTo(const HostileCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class HostileGif : public ::testing::TestWithParam<HostileCase> {};
 
 TEST_P(HostileGif, IsNoPicture) {
@@ -233,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
                         .end()},
         HostileCase{"EmptyFrame",
                     GifBuilder(2, 2, {red}).frame({.width = 0, .indices = {}}).end()}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 } // namespace
 } // namespace zanvik

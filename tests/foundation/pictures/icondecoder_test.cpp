@@ -11,6 +11,7 @@ namespace {
 
 using testing::ByteFixture;
 using testing::encodeWithImageMagick;
+using testing::HostileCase;
 using testing::onWhite;
 using testing::patched;
 using testing::testPattern;
@@ -52,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EncodedCase{"Cursor", testPattern(32, 32, 256), "ICO:out.ico", true},
                       EncodedCase{"LargestOfSeveral", testPattern(48, 48, 2),
                                   "-type palette -define icon:auto-resize=16,48,32 ICO:out.ico"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 // A one-image icon whose image is a 2 × 2, 4-bit bitmap with a mask, built by hand.
 ByteBuffer maskedIcon(std::uint16_t type, std::vector<std::uint8_t> colourRows,
@@ -87,15 +88,6 @@ TEST(IconDecoder, DrawsTheMaskAsTheSystemDoesOntoWhite) {
     }
 }
 
-struct HostileCase {
-    const char* name;
-    ByteBuffer bytes;
-};
-
-void PrintTo(const HostileCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class HostileIcon : public ::testing::TestWithParam<HostileCase> {};
 
 TEST_P(HostileIcon, IsNoPicture) {
@@ -121,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"HugeImage", patched(patched(good, 22 + 4, 65535, 4), 22 + 8, 131070, 4)},
         HostileCase{"RleImage", patched(good, 22 + 16, 2, 4)},
         HostileCase{"TypeThree", patched(good, 2, 3, 2)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 } // namespace
 } // namespace zanvik

@@ -11,6 +11,7 @@ namespace {
 using testing::encodeWithImageMagick;
 using testing::enlarged;
 using testing::greyed;
+using testing::HostileCase;
 using testing::largestChannelDifference;
 using testing::patched;
 using testing::testPattern;
@@ -67,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                     4},
         EncodedCase{"OddSize", Bitmap{21, 7, std::vector<std::uint32_t>(21 * 7, 0xFF336699)},
                     "-quality 95 JPEG:out.jpg", 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 // The offset of the frame header's height field: the byte after a start-of-frame marker and
 // its length and precision.
@@ -86,15 +87,6 @@ ByteBuffer withSize(const ByteBuffer& jpeg, std::uint16_t width, std::uint16_t h
         return static_cast<std::uint32_t>((value >> 8) | (value & 0xFF) << 8);
     };
     return patched(patched(jpeg, at, bigEndian(height), 2), at + 2, bigEndian(width), 2);
-}
-
-struct HostileCase {
-    const char* name;
-    ByteBuffer bytes;
-};
-
-void PrintTo(const HostileCase& c, std::ostream* out) {
-    *out << c.name;
 }
 
 class HostileJpeg : public ::testing::TestWithParam<HostileCase> {};
@@ -121,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"JustOverTheLimit", withSize(baseline, 8000, 8001)},
         HostileCase{"ClaimsMoreRowsThanItHolds", withSize(baseline, 48, 4000)},
         HostileCase{"ZeroWidth", withSize(baseline, 0, 32)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 } // namespace
 } // namespace zanvik

@@ -11,6 +11,7 @@ namespace {
 
 using testing::ByteFixture;
 using testing::encodeWithImageMagick;
+using testing::HostileCase;
 using testing::patched;
 using testing::testPattern;
 
@@ -44,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EncodedCase{"EightBitsWithRuns", testing::enlarged(testPattern(3, 2, 6), 30),
                                   "-type palette PCX:out.pcx", 1},
                       EncodedCase{"ThreePlanes", testPattern(7, 5, 35), "PCX:out.pcx", 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 struct PcxFields {
     std::uint8_t version = 5;
@@ -101,15 +102,6 @@ TEST(PcxDecoder, RunsMayCrossRowsAndBeEmpty) {
     EXPECT_EQ(*bitmap, (Bitmap{2, 2, {entry(5), entry(5), entry(5), entry(200)}}));
 }
 
-struct HostileCase {
-    const char* name;
-    ByteBuffer bytes;
-};
-
-void PrintTo(const HostileCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class HostilePcx : public ::testing::TestWithParam<HostileCase> {};
 
 TEST_P(HostilePcx, IsNoPicture) {
@@ -152,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                                                          f.planes = 4;
                                                      }))},
         HostileCase{"HeaderOnly", testing::truncated(pcxFile(twoPixels), 100)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 } // namespace
 } // namespace zanvik

@@ -158,6 +158,10 @@ int largestChannelDifference(const Bitmap& a, const Bitmap& b) {
     return largest;
 }
 
+void PrintTo(const HostileCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 ByteFixture& ByteFixture::u8(std::uint8_t value) {
     bytes_.push_back(value);
     return *this;

@@ -58,6 +58,16 @@ ByteBuffer encodeAnimationWithImageMagick(const std::vector<Bitmap>& frames,
 // sizes differ.
 int largestChannelDifference(const Bitmap& a, const Bitmap& b);
 
+// A row of a table of bytes that must not decode.
+struct HostileCase {
+    const char* name;
+    ByteBuffer bytes;
+};
+void PrintTo(const HostileCase& row, std::ostream* out);
+
+// Names each test of a table after its row's `name`.
+inline constexpr auto rowName = [](const auto& info) { return std::string(info.param.name); };
+
 // Builds little-endian byte fixtures.
 class ByteFixture {
 public:

@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         SniffCase{"FiveBytesOfJpeg", {0xFF, 0xD8, 0xFF, 0xE0, 0}, PictureFormat::unknown},
         SniffCase{"FiveBytesOfIcon", {0, 0, 1, 0, 1}, PictureFormat::unknown},
         SniffCase{"Nothing", {}, PictureFormat::unknown}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 // The first bytes choose the decoder; bytes that only start like a format are no picture.
 struct StartsLikeCase {
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StartsLikeCase{"Pcx1", startingWith({0x0A, 3, 1, 1})},
                       StartsLikeCase{"BitmapOfSixBytes", {'B', 'M', 0, 0, 0, 0}},
                       StartsLikeCase{"JpegOfSixBytes", {0xFF, 0xD8, 0xFF, 0xD9, 0, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 // Picture bytes are told apart by what they hold: the same JPEG decodes whatever it is called,
 // and a picture of another format is not taken for a JPEG.

@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClaimCase{"GifWithinTheLimitButTiny", [] { return gifClaiming(8000, 8000); }},
         ClaimCase{"Pcx65535", [] { return pcxClaiming(65535, 65535); }},
         ClaimCase{"PcxWithinTheLimitButTiny", [] { return pcxClaiming(8000, 8000); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 TEST(LargestAllocationProbe, SeesALargeAllocation) {
     if (!LargestAllocationProbe::available()) {

@@ -12,6 +12,7 @@ namespace {
 
 using testing::encodeWithImageMagick;
 using testing::greyed;
+using testing::HostileCase;
 using testing::onWhite;
 using testing::patched;
 using testing::testPattern;
@@ -82,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         EncodedCase{"Interlaced", testPattern(13, 11, 143), "-interlace PNG PNG24:out.png"},
         EncodedCase{"InterlacedWithAlpha", testPattern(13, 11, 143, true),
                     "-interlace PNG PNG32:out.png"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 TEST(PngDecoder, BlendsOntoWhiteByTheRule) {
     // alpha 128 over red 200: 128/255 × 200 + 127/255 × 255 = 227.4 → 227; blue 0 → 127.
@@ -99,15 +100,6 @@ ByteBuffer withSize(const ByteBuffer& png, std::uint32_t width, std::uint32_t he
     ByteBuffer resized = patched(patched(png, 16, bigEndian(width), 4), 20, bigEndian(height), 4);
     const auto crc = static_cast<std::uint32_t>(crc32(0, resized.data() + 12, 17));
     return patched(resized, 29, bigEndian(crc), 4);
-}
-
-struct HostileCase {
-    const char* name;
-    ByteBuffer bytes;
-};
-
-void PrintTo(const HostileCase& c, std::ostream* out) {
-    *out << c.name;
 }
 
 class HostilePng : public ::testing::TestWithParam<HostileCase> {};
@@ -132,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HostileCase{"HeaderChecksumWrong",
                                   patched(withSize(small, 40, 30), 29, 0, 1)},
                       HostileCase{"BitDepthThree", patched(small, 24, 3, 1)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::rowName);
 
 } // namespace
 } // namespace zanvik
