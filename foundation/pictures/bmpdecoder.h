@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/pictures/bitmap.h"
+#include "foundation/pictures/picturesize.h"
 
 #include <cstdint>
 #include <optional>
@@ -14,5 +15,8 @@ namespace zanvik {
 // nothing for a header it does not know, a pixel offset outside the file, or pixel data shorter
 // than the header claims. The file size field is not trusted.
 std::optional<Bitmap> decodeBmp(std::span<const std::uint8_t> bytes);
+
+// The width and height from a bitmap file's headers, checked as decodeBmp checks them.
+std::optional<PictureSize> bmpSize(std::span<const std::uint8_t> bytes);
 
 } // namespace zanvik

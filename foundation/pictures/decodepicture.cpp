@@ -33,6 +33,29 @@ std::optional<Bitmap> decodePicture(const ByteBuffer& bytes) {
     return std::nullopt;
 }
 
+std::optional<PictureSize> pictureSize(const ByteBuffer& bytes) {
+    const std::span<const std::uint8_t> view = bytes.bytes();
+    switch (sniffPictureFormat(view)) {
+    case PictureFormat::bmp:
+        return bmpSize(view);
+    case PictureFormat::jpeg:
+        return jpegSize(view);
+    case PictureFormat::png:
+        return pngSize(view);
+    case PictureFormat::icon:
+    case PictureFormat::cursor:
+        return iconSize(view);
+    case PictureFormat::gif:
+        return gifSize(view);
+    case PictureFormat::pcx8:
+    case PictureFormat::pcx1:
+        return pcxSize(view);
+    case PictureFormat::unknown:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 std::optional<Animation> decodeAnimation(const ByteBuffer& bytes) {
     if (sniffPictureFormat(bytes.bytes()) == PictureFormat::gif) {
         return decodeGifAnimation(bytes.bytes());

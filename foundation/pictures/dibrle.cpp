@@ -9,7 +9,8 @@ namespace {
 // Walks RLE4 or RLE8 codes, writing colour indices through the palette. Rows run bottom-up.
 class RleWalker {
 public:
-    RleWalker(const DibHeader& header, std::span<const std::uint8_t> data, Bitmap& bitmap)
+    // With no bitmap, only checks that the codes are whole.
+    RleWalker(const DibHeader& header, std::span<const std::uint8_t> data, Bitmap* bitmap)
         : header_(header), data_(data), bitmap_(bitmap),
           fourBits_(header.compression == DibCompression::rle4) {}
 
@@ -52,13 +53,16 @@ private:
     // Pixels outside the picture are dropped: common encoders run rows into their padding.
     // The position stops at the edge, so it never overflows.
     void put(std::uint32_t index) {
-        if (x_ < header_.width && y_ < header_.height) {
-            const std::size_t row = static_cast<std::size_t>(header_.height - 1 - y_);
-            bitmap_.pixels[row * static_cast<std::size_t>(header_.width) +
-                           static_cast<std::size_t>(x_)] =
-                index < header_.palette.size() ? header_.palette[index] : missingPaletteColour;
-            ++x_;
+        if (x_ >= header_.width || y_ >= header_.height) {
+            return;
         }
+        if (bitmap_ != nullptr) {
+            const std::size_t row = static_cast<std::size_t>(header_.height - 1 - y_);
+            bitmap_->pixels[row * static_cast<std::size_t>(header_.width) +
+                            static_cast<std::size_t>(x_)] =
+                index < header_.palette.size() ? header_.palette[index] : missingPaletteColour;
+        }
+        ++x_;
     }
 
     void nextRow() {
@@ -100,7 +104,7 @@ private:
 
     const DibHeader& header_;
     std::span<const std::uint8_t> data_;
-    Bitmap& bitmap_;
+    Bitmap* bitmap_;
     bool fourBits_;
     std::size_t position_ = 0;
     std::int32_t x_ = 0;
@@ -110,6 +114,11 @@ private:
 } // namespace
 
 std::optional<Bitmap> decodeDibRle(const DibHeader& header, std::span<const std::uint8_t> pixels) {
+    // The codes are walked once without pixels, so that data that stops short fails before the
+    // picture is allocated.
+    if (!RleWalker(header, pixels, nullptr).run()) {
+        return std::nullopt;
+    }
     Bitmap bitmap;
     bitmap.width = header.width;
     bitmap.height = header.height;
@@ -117,9 +126,7 @@ std::optional<Bitmap> decodeDibRle(const DibHeader& header, std::span<const std:
     bitmap.pixels.assign(static_cast<std::size_t>(header.width) *
                              static_cast<std::size_t>(header.height),
                          0xFF000000u);
-    if (!RleWalker(header, pixels, bitmap).run()) {
-        return std::nullopt;
-    }
+    RleWalker(header, pixels, &bitmap).run();
     return bitmap;
 }
 

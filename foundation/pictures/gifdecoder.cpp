@@ -171,4 +171,17 @@ std::optional<Animation> decodeGifAnimation(std::span<const std::uint8_t> bytes)
     return GifWalker(bytes, false).run();
 }
 
+std::optional<PictureSize> gifSize(std::span<const std::uint8_t> bytes) {
+    constexpr std::size_t screenFields = 10;
+    if (bytes.size() < screenFields) {
+        return std::nullopt;
+    }
+    const std::int32_t width = bytes[6] | bytes[7] << 8;
+    const std::int32_t height = bytes[8] | bytes[9] << 8;
+    if (width == 0 || height == 0 || std::int64_t{width} * height > maximumPicturePixels) {
+        return std::nullopt;
+    }
+    return PictureSize{width, height};
+}
+
 } // namespace zanvik

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/pictures/bitmap.h"
+#include "foundation/pictures/picturesize.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,5 +28,8 @@ std::optional<Bitmap> decodeGif(std::span<const std::uint8_t> bytes);
 // breaks after a whole frame ends the animation there; frames past maximumAnimationFrames or
 // maximumAnimationPixels are left out.
 std::optional<Animation> decodeGifAnimation(std::span<const std::uint8_t> bytes);
+
+// The logical screen's width and height: the size of every frame that decodeGif gives.
+std::optional<PictureSize> gifSize(std::span<const std::uint8_t> bytes);
 
 } // namespace zanvik

@@ -59,6 +59,11 @@ std::optional<DirectoryEntry> chooseImage(std::span<const std::uint8_t> bytes) {
     return best;
 }
 
+bool isPng(std::span<const std::uint8_t> image) {
+    return image.size() >= sizeof pngSignature &&
+           std::equal(std::begin(pngSignature), std::end(pngSignature), image.begin());
+}
+
 bool hasAlpha(const Bitmap& bitmap) {
     return std::any_of(bitmap.pixels.begin(), bitmap.pixels.end(),
                        [](std::uint32_t pixel) { return (pixel >> 24) != 0; });
@@ -110,11 +115,25 @@ std::optional<Bitmap> decodeIcon(std::span<const std::uint8_t> bytes) {
     if (!entry) {
         return std::nullopt;
     }
-    if (entry->image.size() >= sizeof pngSignature &&
-        std::equal(std::begin(pngSignature), std::end(pngSignature), entry->image.begin())) {
+    if (isPng(entry->image)) {
         return decodePng(entry->image);
     }
     return decodeIconBitmap(entry->image);
+}
+
+std::optional<PictureSize> iconSize(std::span<const std::uint8_t> bytes) {
+    const auto entry = chooseImage(bytes);
+    if (!entry) {
+        return std::nullopt;
+    }
+    if (isPng(entry->image)) {
+        return pngSize(entry->image);
+    }
+    const auto header = readDibHeader(entry->image, DibUse::iconImage);
+    if (!header) {
+        return std::nullopt;
+    }
+    return PictureSize{header->width, header->height};
 }
 
 } // namespace zanvik

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/pictures/bitmap.h"
+#include "foundation/pictures/picturesize.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,5 +16,8 @@ namespace zanvik {
 // the system draws icons: white AND mask XOR colour. Gives nothing when no directory entry points
 // inside the file, or the chosen image does not decode (a bitmap whose mask is cut off included).
 std::optional<Bitmap> decodeIcon(std::span<const std::uint8_t> bytes);
+
+// The size of the image that decodeIcon would draw, from its own header.
+std::optional<PictureSize> iconSize(std::span<const std::uint8_t> bytes);
 
 } // namespace zanvik

@@ -76,7 +76,9 @@ public:
     JpegDecompressor(const JpegDecompressor&) = delete;
     JpegDecompressor& operator=(const JpegDecompressor&) = delete;
 
-    bool decode(std::span<const std::uint8_t> bytes, Bitmap& bitmap);
+    // Reads the header, then the pixels into `bitmap` unless it is null; `size` is set from a
+    // header that passes the limits.
+    bool decode(std::span<const std::uint8_t> bytes, Bitmap* bitmap, PictureSize& size);
 
 private:
     void growFor(Bitmap& bitmap, std::size_t rows) const;
@@ -99,13 +101,15 @@ void JpegDecompressor::growFor(Bitmap& bitmap, std::size_t rows) const {
     bitmap.pixels.resize(std::min(all, std::max(needed, bitmap.pixels.size() * 2)));
 }
 
-bool JpegDecompressor::decode(std::span<const std::uint8_t> bytes, Bitmap& bitmap) {
+bool JpegDecompressor::decode(std::span<const std::uint8_t> bytes, Bitmap* target,
+                              PictureSize& size) {
     if (setjmp(errors_.jump) != 0) {
         return false;
     }
     jpeg_create_decompress(&info_);
     created_ = true;
     info_.progress = &progress_;
+    info_.mem->max_memory_to_use = jpegDecoderMemory;
     jpeg_mem_src(&info_, bytes.data(), static_cast<unsigned long>(bytes.size()));
     if (jpeg_read_header(&info_, TRUE) != JPEG_HEADER_OK) {
         return false;
@@ -114,6 +118,12 @@ bool JpegDecompressor::decode(std::span<const std::uint8_t> bytes, Bitmap& bitma
     if (pixels == 0 || pixels > maximumPicturePixels) {
         return false;
     }
+    size = {static_cast<std::int32_t>(info_.image_width),
+            static_cast<std::int32_t>(info_.image_height)};
+    if (target == nullptr) {
+        return true;
+    }
+    Bitmap& bitmap = *target;
     const bool cmyk = info_.jpeg_color_space == JCS_CMYK || info_.jpeg_color_space == JCS_YCCK;
     info_.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
     jpeg_start_decompress(&info_);
@@ -148,11 +158,21 @@ bool JpegDecompressor::decode(std::span<const std::uint8_t> bytes, Bitmap& bitma
 
 std::optional<Bitmap> decodeJpeg(std::span<const std::uint8_t> bytes) {
     Bitmap bitmap;
+    PictureSize size;
     JpegDecompressor decompressor;
-    if (!decompressor.decode(bytes, bitmap)) {
+    if (!decompressor.decode(bytes, &bitmap, size)) {
         return std::nullopt;
     }
     return bitmap;
+}
+
+std::optional<PictureSize> jpegSize(std::span<const std::uint8_t> bytes) {
+    PictureSize size;
+    JpegDecompressor decompressor;
+    if (!decompressor.decode(bytes, nullptr, size)) {
+        return std::nullopt;
+    }
+    return size;
 }
 
 } // namespace zanvik

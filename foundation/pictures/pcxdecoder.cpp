@@ -97,6 +97,14 @@ private:
 
 } // namespace
 
+std::optional<PictureSize> pcxSize(std::span<const std::uint8_t> bytes) {
+    const auto header = readHeader(bytes);
+    if (!header) {
+        return std::nullopt;
+    }
+    return PictureSize{header->width, header->height};
+}
+
 std::optional<Bitmap> decodePcx(std::span<const std::uint8_t> bytes) {
     const auto header = readHeader(bytes);
     if (!header) {

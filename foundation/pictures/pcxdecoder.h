@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/pictures/bitmap.h"
+#include "foundation/pictures/picturesize.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,5 +16,8 @@ namespace zanvik {
 // the width, rows that need more than maximumPcxRunLength times the data's size (checked before
 // allocating), a picture beyond maximumPicturePixels, or data that ends before the last row.
 std::optional<Bitmap> decodePcx(std::span<const std::uint8_t> bytes);
+
+// The width and height from a PCX header, checked as decodePcx checks it.
+std::optional<PictureSize> pcxSize(std::span<const std::uint8_t> bytes);
 
 } // namespace zanvik

@@ -31,6 +31,11 @@ inline constexpr std::int64_t maximumPcxRunLength = 63;
 // coefficients; more scans than this is an attack, not a picture (libjpeg-turbo's own advice).
 inline constexpr int maximumJpegScans = 500;
 
+// libjpeg's own working memory for one picture: a progressive picture keeps all its coefficients,
+// 2 bytes a sample, up to 4 samples a pixel. Enough for maximumPicturePixels; a picture asking
+// for more fails inside libjpeg instead of allocating.
+inline constexpr long jpegDecoderMemory = 640L << 20;
+
 // JPEG rows are written straight into a buffer allocated whole up to this size; a larger picture
 // grows its buffer as rows arrive, so that a small file claiming a large picture fails on its
 // missing data before the whole buffer exists.

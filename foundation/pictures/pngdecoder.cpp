@@ -3,6 +3,7 @@
 #include "foundation/pictures/picturelimits.h"
 #include "foundation/pictures/whiteblend.h"
 
+#include <algorithm>
 #include <cstring>
 #include <png.h>
 #include <vector>
@@ -122,6 +123,26 @@ bool PngReader::decode(Bitmap& bitmap) {
 }
 
 } // namespace
+
+std::optional<PictureSize> pngSize(std::span<const std::uint8_t> bytes) {
+    constexpr std::uint8_t start[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A,
+                                      0,    0,   0,   13,  'I',  'H',  'D',  'R'};
+    if (bytes.size() < sizeof start + 8 ||
+        !std::equal(std::begin(start), std::end(start), bytes.begin())) {
+        return std::nullopt;
+    }
+    const auto bigEndian = [&bytes](std::size_t at) {
+        return std::uint32_t{bytes[at]} << 24 | std::uint32_t{bytes[at + 1]} << 16 |
+               std::uint32_t{bytes[at + 2]} << 8 | bytes[at + 3];
+    };
+    const std::uint32_t width = bigEndian(16);
+    const std::uint32_t height = bigEndian(20);
+    const std::int64_t pixels = std::int64_t{width} * height;
+    if (pixels == 0 || pixels > maximumPicturePixels) {
+        return std::nullopt;
+    }
+    return PictureSize{static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
+}
 
 std::optional<Bitmap> decodePng(std::span<const std::uint8_t> bytes) {
     Bitmap bitmap;

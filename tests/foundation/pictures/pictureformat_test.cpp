@@ -120,6 +120,46 @@ TEST(DecodePicture, EmptyAndTooShortBytesAreNoPicture) {
     }
 }
 
+struct SizeCase {
+    const char* name;
+    std::string arguments;
+};
+
+void PrintTo(const SizeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class PictureSizeOfEachFormat : public ::testing::TestWithParam<SizeCase> {};
+
+// The header-only size agrees with the decoded picture, for every format.
+TEST_P(PictureSizeOfEachFormat, IsTheDecodedSize) {
+    const ByteBuffer bytes = encodeWithImageMagick(testPattern(37, 21, 50), GetParam().arguments);
+    const auto bitmap = decodePicture(bytes);
+    ASSERT_TRUE(bitmap.has_value());
+    EXPECT_EQ(pictureSize(bytes), (PictureSize{bitmap->width, bitmap->height}));
+    EXPECT_EQ(bitmap->width, 37);
+    EXPECT_EQ(bitmap->height, 21);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, PictureSizeOfEachFormat,
+    ::testing::Values(SizeCase{"Bmp", "BMP3:out.bmp"}, SizeCase{"Jpeg", "JPEG:out.jpg"},
+                      SizeCase{"ProgressiveJpeg", "-interlace JPEG JPEG:out.jpg"},
+                      SizeCase{"Png", "PNG24:out.png"}, SizeCase{"Gif", "GIF:out.gif"},
+                      SizeCase{"Icon", "ICO:out.ico"}, SizeCase{"Pcx", "PCX:out.pcx"}),
+    testing::rowName);
+
+TEST(PictureSize, IsNothingForBytesThatAreNoPicture) {
+    EXPECT_FALSE(pictureSize(ByteBuffer::fromString("hello, world")).has_value());
+    EXPECT_FALSE(pictureSize(ByteBuffer::fromString("BM")).has_value());
+    const ByteBuffer png = encodeWithImageMagick(testPattern(2, 2, 4), "PNG24:out.png");
+    EXPECT_FALSE(pictureSize(testing::truncated(png, 20)).has_value());
+    // Big-endian 65535 × 65535: beyond the pixel limit, though the header is well formed.
+    const ByteBuffer huge =
+        testing::patched(testing::patched(png, 16, 0xFFFF0000, 4), 20, 0xFFFF0000, 4);
+    EXPECT_FALSE(pictureSize(huge).has_value());
+}
+
 TEST(DecodeAnimation, AStillPictureIsOneFrame) {
     const Bitmap pattern = testPattern(3, 3, 9);
     const auto animation = decodeAnimation(encodeWithImageMagick(pattern, "PNG24:out.png"));

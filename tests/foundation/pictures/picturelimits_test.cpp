@@ -10,6 +10,7 @@
 namespace zanvik {
 namespace {
 
+using testing::ByteFixture;
 using testing::encodeWithImageMagick;
 using testing::LargestAllocationProbe;
 using testing::patched;
@@ -49,6 +50,15 @@ ByteBuffer bmpClaiming(std::int32_t width, std::int32_t height) {
     const ByteBuffer bmp = encodeWithImageMagick(testPattern(8, 8, 64), "BMP3:out.bmp");
     return patched(patched(bmp, 18, static_cast<std::uint32_t>(width), 4), 22,
                    static_cast<std::uint32_t>(height), 4);
+}
+
+// An RLE8 bitmap whose codes stop after one row of a picture that claims many.
+ByteBuffer rleBmpClaiming(std::int32_t width, std::int32_t height) {
+    ByteFixture file;
+    file.bytes({'B', 'M'}).u32(0).u32(0).u32(14 + 40 + 4);
+    file.u32(40).u32(static_cast<std::uint32_t>(width)).u32(static_cast<std::uint32_t>(height));
+    file.u16(1).u16(8).u32(1).u32(0).u32(0).u32(0).u32(1).u32(0).u32(0);
+    return file.bytes({255, 0, 255, 0, 0, 0}).buffer();
 }
 
 ByteBuffer gifClaiming(std::uint16_t width, std::uint16_t height) {
@@ -106,6 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                   [] { return jpegClaiming("JPEG:out.jpg", 8000, 8000); }},
         ClaimCase{"Bmp65535", [] { return bmpClaiming(65535, 65535); }},
         ClaimCase{"BmpWithinTheLimitButTiny", [] { return bmpClaiming(8000, 8000); }},
+        ClaimCase{"RleBmpWithinTheLimitButTiny", [] { return rleBmpClaiming(8000, 8000); }},
         ClaimCase{"Gif65535", [] { return gifClaiming(65535, 65535); }},
         ClaimCase{"GifWithinTheLimitButTiny", [] { return gifClaiming(8000, 8000); }},
         ClaimCase{"Pcx65535", [] { return pcxClaiming(65535, 65535); }},
