@@ -140,8 +140,9 @@ std::optional<PictureSize> pngSize(std::span<const std::uint8_t> bytes) {
     };
     const std::uint32_t width = bigEndian(16);
     const std::uint32_t height = bigEndian(20);
-    const std::int64_t pixels = std::int64_t{width} * height;
-    if (pixels == 0 || pixels > maximumPicturePixels) {
+    // Each side is bounded first: two 32-bit sides multiply past 64 bits.
+    if (width == 0 || height == 0 || width > maximumPicturePixels ||
+        height > maximumPicturePixels || std::int64_t{width} * height > maximumPicturePixels) {
         return std::nullopt;
     }
     return PictureSize{static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
