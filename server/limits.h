@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "foundation/pictures/picturelimits.h"
+
 namespace zanvik::server {
 
 // Every limit of the server, with its default and the reason for it. Each one has a command-line
@@ -15,9 +17,10 @@ struct Limits {
     // The longest title in bytes (GBK). 120 GBK bytes become at most 180 bytes of UTF-8, so the
     // title plus ".jpg" stays a valid file name (255 bytes) in every client's cache folder.
     std::size_t maxTitleBytes = 120;
-    // The largest picture in pixels. A picture the clients cannot show is not worth storing; it
-    // also bounds the work of the JPEG check.
-    std::int64_t maxPicturePixels = 64LL * 1000 * 1000;
+    // The largest picture in pixels: what the desktop program's decoders accept, since a picture
+    // the clients cannot show is not worth storing. It also bounds the memory of the content
+    // check (4 bytes per pixel, one upload at a time).
+    std::int64_t maxPicturePixels = maximumPicturePixels;
     // Connections served at once; a connection beyond it is closed at once. Each idle
     // connection costs a few kilobytes, so the default fits in well under 100 MB.
     std::size_t maxConnections = 12000;
