@@ -1,10 +1,10 @@
 #pragma once
 
+#include "foundation/pictures/picturelimits.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-
-#include "foundation/pictures/picturelimits.h"
 
 namespace zanvik::server {
 

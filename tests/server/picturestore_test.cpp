@@ -1,9 +1,8 @@
+#include "server/limits.h"
 #include "server/picturestore.h"
+#include "serverfixture.h"
 
 #include <gtest/gtest.h>
-
-#include "server/limits.h"
-#include "serverfixture.h"
 
 namespace zanvik::server::testing {
 namespace {
