@@ -14,6 +14,10 @@ void Connection::start() {
     const auto peer = socket_.remote_endpoint(error);
     socket_.set_option(asio::ip::tcp::no_delay(true), error);
     socket_.non_blocking(true, error);
+    // Room for a whole part and more in the send buffer, so that each reply leaves with one
+    // send() and reaches the client as one batch. The size is a ceiling, not memory taken.
+    socket_.set_option(asio::socket_base::send_buffer_size(static_cast<int>(4 * downloadPartBytes)),
+                       error);
     logLine("#" + std::to_string(id_) + " connected from " +
             (error ? std::string("?")
                    : peer.address().to_string() + ":" + std::to_string(peer.port())));
