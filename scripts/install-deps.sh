@@ -15,7 +15,7 @@ packages=(
   # fonts: Chinese text must never show as boxes
   fonts-wqy-microhei fonts-arphic-gkai00mp fonts-dejavu-core
   # server benchmark peers
-  redis-server redis-tools nginx-light curl procps
+  redis-server redis-tools nginx-light curl procps python3
 )
 
 missing=()

@@ -20,11 +20,19 @@ stop_server() {
 }
 trap stop_server EXIT
 
+server_listening() { (exec 3<>/dev/tcp/127.0.0.1/11342) 2>/dev/null; }
 if [ -x "$server" ]; then
-  mkdir -p "$data"
-  "$server" --address 127.0.0.1 --port 11342 --data "$data" >>"$data/server.log" 2>&1 &
-  server_pid=$!
-  echo "image server running (pid $server_pid), data in $data, log in $data/server.log"
+  if server_listening; then
+    echo "an image server already listens on 127.0.0.1:11342; using it"
+  else
+    mkdir -p "$data"
+    # On its first start with an empty store, the server stores the sample pictures.
+    "$server" --address 127.0.0.1 --port 11342 --data "$data" >>"$data/server.log" 2>&1 &
+    server_pid=$!
+    # Let it listen before the program connects (at most 5 seconds).
+    for _ in $(seq 50); do server_listening && break; sleep 0.1; done
+    echo "image server running (pid $server_pid), data in $data, log in $data/server.log"
+  fi
 fi
 
 if [ ! -x "$program" ]; then
