@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string_view>
-
 #include "foundation/values/text.h"
+
+#include <string_view>
 
 namespace zanvik {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string_view>
-
 #include "foundation/windows/windowdefinition.h"
+
+#include <string_view>
 
 // Row makers for the designer's definition table: each gives one control row with the style its
 // kind has in the designer, so that the table itself lists only what differs from row to row

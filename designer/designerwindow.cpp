@@ -30,9 +30,12 @@ const WindowDefinition& designerWindowDefinition() {
         .escCloses = true,
         .controls = {
             // Wider than the client area: the window cuts off the tab control's right edge.
-            {.kind = ControlKind::TabControl, .name = tabControlName, .place = {0, 0, 568, 440},
+            {.kind = ControlKind::TabControl,
+             .name = tabControlName,
+             .place = {0, 0, 568, 440},
              .font = FontSpec{.face = "SimSun", .height = 12, .gb2312 = true},
-             .pageTitles = {"A", "B", "C", "D", "E", "F", "G"}, .currentPage = 0},
+             .pageTitles = {"A", "B", "C", "D", "E", "F", "G"},
+             .currentPage = 0},
 
             // Page "A": template a, two overlapping captions.
             pictureRow("a", 0, {168, 48, 184, 200}, pictures::a, displayModeStretch),

@@ -1,11 +1,10 @@
 #include "foundation/services/clipboard.h"
 
+#include "foundation/pictures/decodepicture.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
-
 #include <cstring>
-
-#include "foundation/pictures/decodepicture.h"
 
 namespace zanvik {
 
@@ -21,15 +20,16 @@ QImage imageFromBitmap(const Bitmap& bitmap) {
     }
     const std::size_t rowBytes = static_cast<std::size_t>(bitmap.width) * sizeof(std::uint32_t);
     for (std::int32_t y = 0; y < bitmap.height; ++y) {
-        std::memcpy(image.scanLine(y), bitmap.pixels.data() + static_cast<std::size_t>(y) * bitmap.width,
-                    rowBytes);
+        std::memcpy(image.scanLine(y),
+                    bitmap.pixels.data() + static_cast<std::size_t>(y) * bitmap.width, rowBytes);
     }
     return image;
 }
 
 void copyPictureToClipboard(const ByteBuffer& pictureBytes) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    const std::optional<Bitmap> bitmap = pictureBytes.empty() ? std::nullopt : decodePicture(pictureBytes);
+    const std::optional<Bitmap> bitmap =
+        pictureBytes.empty() ? std::nullopt : decodePicture(pictureBytes);
     const QImage image = bitmap ? imageFromBitmap(*bitmap) : QImage();
     if (image.isNull()) {
         clipboard->clear();

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QImage>
-
 #include "foundation/pictures/bitmap.h"
 #include "foundation/values/bytebuffer.h"
+
+#include <QImage>
 
 namespace zanvik {
 

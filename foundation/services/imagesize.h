@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "foundation/values/text.h"
+
+#include <cstdint>
 
 namespace zanvik {
 

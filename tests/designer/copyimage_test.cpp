@@ -1,22 +1,19 @@
 #include "designer/copyimage.h"
-
-#include <gtest/gtest.h>
+#include "foundation/services/folders.h"
+#include "foundation/services/widgetcapture.h"
+#include "tests/designer/designertestfixture.h"
+#include "tests/foundation/services/scratchfolder.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <optional>
-
-#include "foundation/services/folders.h"
-#include "foundation/services/widgetcapture.h"
-#include "tests/designer/designertestfixture.h"
-#include "tests/foundation/services/scratchfolder.h"
 
 namespace zanvik {
 namespace {
@@ -63,6 +60,15 @@ protected:
         showPageOf(row.page);
         QTest::mouseClick(widget(row.button), Qt::LeftButton);
     }
+    // Whether any template's temporary file is in the scratch folder.
+    bool temporaryFileLeft() const {
+        for (const auto& row : templates) {
+            if (fs::exists(scratch.native(std::string(row.target.tempName)))) {
+                return true;
+            }
+        }
+        return false;
+    }
     static QImage clipboardImage() {
         return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
     }
@@ -70,7 +76,8 @@ protected:
         return renderWidgetArea(widget(picture)).convertToFormat(QImage::Format_RGB32);
     }
     // The picture box as it shows with the given captions hidden.
-    QImage withoutCaptions(std::string_view picture, const std::vector<std::string_view>& captions) {
+    QImage withoutCaptions(std::string_view picture,
+                           const std::vector<std::string_view>& captions) {
         for (const auto caption : captions) {
             widget(caption)->hide();
         }
@@ -88,6 +95,7 @@ protected:
 TEST_F(CopyImageTest, EachButtonPutsItsPictureWithCaptionsOnTheClipboard) {
     for (const auto& row : templates) {
         QGuiApplication::clipboard()->setText("earlier");
+        showPageOf(row.page);
         // Seen while the copy handles pending events: the temporary file, a BMP under a .jpg name.
         std::string duringCopy;
         QTimer::singleShot(0, [&] {
@@ -95,7 +103,7 @@ TEST_F(CopyImageTest, EachButtonPutsItsPictureWithCaptionsOnTheClipboard) {
             duringCopy.assign(2, '\0');
             file.read(duringCopy.data(), 2);
         });
-        pressCopy(row);
+        QTest::mouseClick(widget(row.button), Qt::LeftButton);
         const QImage copied = clipboardImage();
         ASSERT_EQ(copied.size(), row.size) << row.button;
         EXPECT_EQ(copied, onScreen(row.target.pictureBox)) << row.button;
@@ -107,7 +115,7 @@ TEST_F(CopyImageTest, EachButtonPutsItsPictureWithCaptionsOnTheClipboard) {
         EXPECT_EQ(text(row.target.pathBox), expectedPath) << row.button;
     }
     EXPECT_EQ(text("C3").substr(text("C3").size() - 6), "c1.jpg");
-    EXPECT_TRUE(fs::is_empty(scratch.path())) << "a temporary file was left behind";
+    EXPECT_FALSE(temporaryFileLeft());
 }
 
 TEST_F(CopyImageTest, EmptiedCaptionsAreAbsentFromTheCopy) {

@@ -1,34 +1,26 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QWidget>
-
-#include <string_view>
-
 #include "designer/designerwindow.h"
 #include "foundation/values/gbkcodec.h"
 #include "foundation/windows/windowlayer.h"
 
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <string_view>
+
 namespace zanvik::testing {
 
-// The one window layer of a test program (it makes the QApplication); tests run offscreen.
-inline WindowLayer& windowLayer() {
-    static int argc = 1;
-    static char name[] = "zanvik-designer-test";
-    static char* argv[] = {name, nullptr};
-    static WindowLayer layer(argc, argv);
-    return layer;
-}
-
-// Opens a fresh designer window for each test and closes it afterwards.
+// Opens a fresh designer window for each test and closes it afterwards. The test program's main
+// (designertestmain.cpp) makes the window layer; tests run offscreen.
 class DesignerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        windowLayer();
         ASSERT_TRUE(loadWindow(designerWindowDefinition(), Modality::Modeless));
         window = openWindow(designerWindowDefinition());
         ASSERT_NE(window, nullptr);
+        window->widget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
     }
     void TearDown() override {
         if (openWindow(designerWindowDefinition()) != nullptr) {

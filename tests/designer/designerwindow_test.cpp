@@ -1,12 +1,13 @@
-#include <gtest/gtest.h>
+#include "tests/designer/designertestfixture.h"
 
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
-
+#include <QTimer>
+#include <QWindow>
+#include <gtest/gtest.h>
 #include <string>
-
-#include "tests/designer/designertestfixture.h"
+#include <vector>
 
 namespace zanvik {
 namespace {
@@ -21,9 +22,9 @@ struct CaptionBinding {
 };
 
 const CaptionBinding bindings[] = {
-    {"a3", "a1", 0, "孩子 你需要治疗"},    {"a4", "a2", 0, "Don't give up cure"},
-    {"b2", "b1", 1, "谁给你的勇气？"},     {"C2", "C1", 2, "我读书多我不骗你"},
-    {"d2", "d1", 3, "放肆 谁让你发图了"},  {"e2", "e1", 4, "天天拍桌子 吃屎了你"},
+    {"a3", "a1", 0, "孩子 你需要治疗"},      {"a4", "a2", 0, "Don't give up cure"},
+    {"b2", "b1", 1, "谁给你的勇气？"},       {"C2", "C1", 2, "我读书多我不骗你"},
+    {"d2", "d1", 3, "放肆 谁让你发图了"},    {"e2", "e1", 4, "天天拍桌子 吃屎了你"},
     {"F2", "F1", 5, "你敢再说一百次试试？"},
 };
 
@@ -119,6 +120,45 @@ TEST_F(DesignerTest, EachEditBoxDrivesOnlyItsCaption) {
         EXPECT_EQ(text(b.caption), "") << b.caption;
         edit->setText(QString::fromStdString(b.initialText));
         EXPECT_EQ(text(b.caption), b.initialText) << b.caption;
+    }
+}
+
+// Presses the left button on the control at `grip`, moves the pointer by each step while the
+// button stays down, and releases it at the last place, as a user drags. The layer runs the
+// press handler (and with it the move loop) once Qt has finished with the press, so the moves
+// are queued behind it.
+void drag(QWidget* control, QPoint grip, const std::vector<QPoint>& steps) {
+    QWindow* window = control->window()->windowHandle();
+    const QPoint press = control->mapTo(control->window(), grip);
+    QTest::mousePress(window, Qt::LeftButton, {}, press);
+    QTimer::singleShot(0, control, [window, press, steps] {
+        QPoint at = press;
+        for (const QPoint step : steps) {
+            at += step;
+            QTest::mouseMove(window, at);
+        }
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    });
+    processPendingEvents();
+}
+
+TEST_F(DesignerTest, CaptionsAreDraggedIndependentlyAnywhereInTheTabControl) {
+    const struct {
+        std::string_view caption;
+        std::string_view other;
+        std::vector<QPoint> steps;
+        QPoint expectedPlace;
+    } cases[] = {
+        {"a1", "a2", {{-30, 5}, {-70, 25}}, {52, 214}},
+        {"a2", "a1", {{200, -100}}, {352, 116}},
+        {"a1", "a2", {{0, 120}}, {152, 304}}, // over the group box, off the picture
+    };
+    for (const auto& c : cases) {
+        const QPoint otherPlace = widget(c.other)->pos();
+        drag(widget(c.caption), {30, 10}, c.steps);
+        EXPECT_EQ(widget(c.caption)->pos(), c.expectedPlace) << c.caption;
+        EXPECT_EQ(widget(c.other)->pos(), otherPlace) << c.other << " moved along";
+        widget(c.caption)->move(c.caption == "a1" ? QPoint(152, 184) : QPoint(152, 216));
     }
 }
 

@@ -1,14 +1,12 @@
+#include "foundation/services/bmpfile.h"
 #include "foundation/services/clipboard.h"
-
-#include <gtest/gtest.h>
+#include "tests/foundation/services/qtapplication.h"
 
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-
-#include "foundation/services/bmpfile.h"
-#include "tests/foundation/services/qtapplication.h"
+#include <gtest/gtest.h>
 
 namespace zanvik {
 namespace {

@@ -1,14 +1,12 @@
 #include "foundation/services/imagesize.h"
-
-#include <gtest/gtest.h>
+#include "tests/foundation/services/scratchfolder.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
-
-#include "tests/foundation/services/scratchfolder.h"
 
 namespace zanvik {
 namespace {
