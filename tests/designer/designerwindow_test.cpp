@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -125,13 +126,21 @@ TEST_F(DesignerTest, EachEditBoxDrivesOnlyItsCaption) {
 
 // Presses the left button on the control at `grip`, moves the pointer by each step while the
 // button stays down, and releases it at the last place, as a user drags. The layer runs the
-// press handler (and with it the move loop) once Qt has finished with the press, so the moves
-// are queued behind it.
+// press handler, and with it the move loop, after Qt has finished with the press (QTest lets it
+// run before mousePress returns); the pointer moves once that loop runs (a deeper event loop
+// level), or after a bounded number of tries, so that a missing loop fails the test instead of
+// hanging it.
 void drag(QWidget* control, QPoint grip, const std::vector<QPoint>& steps) {
     QWindow* window = control->window()->windowHandle();
     const QPoint press = control->mapTo(control->window(), grip);
-    QTest::mousePress(window, Qt::LeftButton, {}, press);
-    QTimer::singleShot(0, control, [window, press, steps] {
+    const int baseLevel = QThread::currentThread()->loopLevel();
+    QTimer poll;
+    int tries = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QThread::currentThread()->loopLevel() <= baseLevel && ++tries < 500) {
+            return;
+        }
+        poll.stop();
         QPoint at = press;
         for (const QPoint step : steps) {
             at += step;
@@ -139,7 +148,11 @@ void drag(QWidget* control, QPoint grip, const std::vector<QPoint>& steps) {
         }
         QTest::mouseRelease(window, Qt::LeftButton, {}, at);
     });
-    processPendingEvents();
+    poll.start(1);
+    QTest::mousePress(window, Qt::LeftButton, {}, press); // Qt handles pending events in here
+    while (poll.isActive()) {
+        processPendingEvents();
+    }
 }
 
 TEST_F(DesignerTest, CaptionsAreDraggedIndependentlyAnywhereInTheTabControl) {
