@@ -65,12 +65,16 @@ bool InputRules::eventFilter(QObject* receiver, QEvent* event) {
     }
     // Mouse events reach the QWindow once before Qt picks the widget (and before its implicit
     // grab decides where a release goes); the layer's own rules act there.
-    if (receiver->isWindowType()) {
+    const bool pressOrRelease = event->type() == QEvent::MouseButtonPress ||
+                                event->type() == QEvent::MouseButtonRelease;
+    if (receiver->isWindowType() && pressOrRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        if (mouse->button() != Qt::LeftButton) {
+            return false;
+        }
+        if (event->type() == QEvent::MouseButtonPress) {
             layer_.lastLeftPress = mouse->globalPosition().toPoint();
-        } else if (event->type() == QEvent::MouseButtonRelease &&
-                   mouse->button() == Qt::LeftButton) {
+        } else {
             releaseLeftButton(receiver, mouse->globalPosition(), mouse->modifiers());
         }
     }

@@ -48,7 +48,14 @@ void moveMouse(QWidget* widget, QPoint at, bool /*leftHeld*/) {
     QTest::mouseMove(window, inWindow);
 }
 
-void later(std::function<void()> step) { QTimer::singleShot(0, qApp, std::move(step)); }
+void later(std::function<void()> step) {
+    QMetaObject::invokeMethod(qApp, std::move(step), Qt::QueuedConnection);
+}
+
+void afterLoopStarts(std::function<void()> step) {
+    // Long enough for the handler that starts the loop to run first.
+    QTimer::singleShot(50, qApp, std::move(step));
+}
 
 Window& openedWindow(const WindowDefinition& definition) {
     Window* window = openWindow(definition);

@@ -28,6 +28,9 @@ inline void releaseLeft(QWidget* widget) { releaseLeft(widget, centreOf(widget))
 // Runs the step once the current call has gone back to an event loop (for instance inside the
 // nested loop of a modal window).
 void later(std::function<void()> step);
+// Runs the step a little later, on a timer: from inside a nested loop that an event handler
+// starts meanwhile (QTest's mouse functions may run the handlers before they return).
+void afterLoopStarts(std::function<void()> step);
 
 // The open window made from this definition; fails the test when there is none.
 Window& openedWindow(const WindowDefinition& definition);
