@@ -61,6 +61,9 @@ bool InputRules::eventFilter(QObject* receiver, QEvent* event) {
         return false;
     }
     if (blockedByDisabledWindow(receiver)) {
+        if (event->type() == QEvent::MouseButtonPress && receiver->isWindowType()) {
+            bringEnabledWindowForward();
+        }
         return true;
     }
     // Mouse events reach the QWindow once before Qt picks the widget (and before its implicit
@@ -79,6 +82,18 @@ bool InputRules::eventFilter(QObject* receiver, QEvent* event) {
         }
     }
     return false;
+}
+
+void InputRules::bringEnabledWindowForward() const {
+    // A click on a window that a modal window disabled brings the modal window forward.
+    const auto& windows = layer_.windows();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (!(*it)->disabled() && (*it)->visible()) {
+            (*it)->widget()->raise();
+            (*it)->widget()->activateWindow();
+            return;
+        }
+    }
 }
 
 void InputRules::releaseLeftButton(QObject* window, const QPointF& globalPosition,

@@ -135,7 +135,12 @@ void Window::setCaption(const Text& caption) {
 
 Text Window::caption() const { return gbkFromUtf8(widget_->windowTitle().toStdString()); }
 
-void Window::setVisible(bool visible) { widget_->setVisible(visible); }
+void Window::setVisible(bool visible) {
+    widget_->setVisible(visible);
+    if (visible) {
+        widget_->activateWindow(); // as showing a window does on the original platform
+    }
+}
 
 bool Window::visible() const { return widget_->isVisible(); }
 

@@ -194,6 +194,12 @@ TEST_P(ModalWindows, DisableEveryOtherWindowAndRestoreEachOnesEarlierState) {
         EXPECT_FALSE(modal.disabled());
         // The disabled windows keep their look: their controls are not greyed.
         EXPECT_TRUE(plain.control("button").widget()->isEnabled());
+        // A click on a disabled window brings the modal window forward.
+        QApplication::setActiveWindow(plain.widget());
+        testing::pressLeft(plain.widget(), QPoint(300, 200));
+        testing::releaseLeft(plain.widget(), QPoint(300, 200));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&modal] { return QApplication::activeWindow() == modal.widget(); }, 2000));
         checkedInside = true;
         modal.close();
     });
