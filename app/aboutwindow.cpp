@@ -9,6 +9,8 @@ const WindowDefinition& aboutWindowDefinition() {
     using H = HorizontalAlignment;
     using V = VerticalAlignment;
     constexpr auto line = ControlKind::TransparentLabel;
+    // One control a row, to read side by side with the window's description.
+    // clang-format off
     static const WindowDefinition definition{
         .caption = "关于Zanvik",
         .outerSize = {430, 306},
@@ -35,6 +37,7 @@ const WindowDefinition& aboutWindowDefinition() {
                               .gb2312 = true},
              .horizontalAlignment = H::Left, .verticalAlignment = V::Centre},
         }};
+    // clang-format on
     return definition;
 }
 

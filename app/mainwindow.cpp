@@ -11,9 +11,13 @@ namespace {
 
 using WindowSource = const WindowDefinition* (*)();
 
-const WindowDefinition* aboutWindow() { return &aboutWindowDefinition(); }
+const WindowDefinition* aboutWindow() {
+    return &aboutWindowDefinition();
+}
 
-void armTile(Window& /*main*/, const MouseEvent& /*event*/) { processState().tileArmed = true; }
+void armTile(Window& /*main*/, const MouseEvent& /*event*/) {
+    processState().tileArmed = true;
+}
 
 // Tiles 1 to 3, on release: when armed, hide MainWindow, open the tile's window modally and
 // show MainWindow again where it was. A window not yet in the build opens nothing.
@@ -40,7 +44,9 @@ void openShareWindow(Window& /*main*/, const MouseEvent& /*event*/) {
     }
 }
 
-void mainWindowDestroyed(Window& /*main*/) { endProgram(0); }
+void mainWindowDestroyed(Window& /*main*/) {
+    endProgram(0);
+}
 
 } // namespace
 
@@ -54,6 +60,8 @@ const WindowDefinition& mainWindowDefinition() {
     constexpr Colour white = Colour::rgb(255, 255, 255);
     constexpr Colour red = Colour::rgb(255, 0, 0);
     constexpr FontSpec yaHei{.face = "微软雅黑", .height = 12, .gb2312 = true};
+    // One control a row, to read side by side with the window's description.
+    // clang-format off
     static const WindowDefinition definition{
         .caption = "Zanvik1.2",
         .outerSize = {469, 302},
@@ -99,6 +107,7 @@ const WindowDefinition& mainWindowDefinition() {
              .textColour = Colour::rgb(0, 0, 0), .horizontalAlignment = H::Left,
              .verticalAlignment = V::Centre},
         }};
+    // clang-format on
     return definition;
 }
 

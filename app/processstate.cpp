@@ -8,7 +8,9 @@ ProcessState& processState() {
     return state;
 }
 
-void resetProcessState() { processState() = ProcessState{}; }
+void resetProcessState() {
+    processState() = ProcessState{};
+}
 
 void releaseProcessBuffers() {
     ProcessState& state = processState();

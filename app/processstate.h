@@ -3,9 +3,9 @@
 // The process-wide state that several windows share. Exactly one copy exists; it is read and
 // written on the UI thread only (event handlers), so no lock guards it.
 
-#include <cstdint>
-
 #include "foundation/values/bytebuffer.h"
+
+#include <cstdint>
 
 namespace zanvik {
 

@@ -1,17 +1,16 @@
 // The launcher set: the shared background of MainWindow and AboutWindow, the four tile
 // pictures, the decoration and the program icon. Every picture is drawn here from shapes and
 // text; the sizes are those the windows expect.
+#include "drawings.h"
+#include "painting.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-#include "drawings.h"
-#include "painting.h"
 
 namespace zanvik::assets {
 namespace {
@@ -40,18 +39,19 @@ QImage drawBackground() {
         cheekL(150, 250), cheekR(280, 250), nose(215, 345), eyeL(170, 205), eyeR(260, 205),
         earBaseL(165, 140), earBaseR(265, 140);
     const QPolygonF facets[] = {
-        {{ear1, earBaseL, left}},     {{ear1, top, earBaseL}},      {{ear2, earBaseR, right}},
-        {{ear2, top, earBaseR}},      {{earBaseL, top, eyeL}},      {{earBaseR, top, eyeR}},
-        {{top, eyeL, eyeR}},          {{left, earBaseL, eyeL}},     {{right, earBaseR, eyeR}},
-        {{left, eyeL, cheekL}},       {{right, eyeR, cheekR}},      {{eyeL, eyeR, nose}},
-        {{eyeL, cheekL, nose}},       {{eyeR, cheekR, nose}},
+        {{ear1, earBaseL, left}}, {{ear1, top, earBaseL}},  {{ear2, earBaseR, right}},
+        {{ear2, top, earBaseR}},  {{earBaseL, top, eyeL}},  {{earBaseR, top, eyeR}},
+        {{top, eyeL, eyeR}},      {{left, earBaseL, eyeL}}, {{right, earBaseR, eyeR}},
+        {{left, eyeL, cheekL}},   {{right, eyeR, cheekR}},  {{eyeL, eyeR, nose}},
+        {{eyeL, cheekL, nose}},   {{eyeR, cheekR, nose}},
     };
     int shade = 0;
     for (const QPolygonF& facet : facets) {
         const int grey = 150 + (shade * 37) % 90;
         painter.setBrush(QBrush(QColor(grey, grey, grey - 6, 60),
-                                shade % 3 == 0 ? Qt::BDiagPattern
-                                               : (shade % 3 == 1 ? Qt::FDiagPattern : Qt::Dense6Pattern)));
+                                shade % 3 == 0
+                                    ? Qt::BDiagPattern
+                                    : (shade % 3 == 1 ? Qt::FDiagPattern : Qt::Dense6Pattern)));
         painter.setPen(QPen(QColor(70, 70, 72), 1.6));
         painter.drawPolygon(facet);
         ++shade;
@@ -75,7 +75,8 @@ QImage drawBackground() {
     return image;
 }
 
-void drawSpeech(QPainter& painter, const QRectF& box, const QString& text, QColor colour, int pixels) {
+void drawSpeech(QPainter& painter, const QRectF& box, const QString& text, QColor colour,
+                int pixels) {
     painter.setFont(chineseFont(pixels, true));
     painter.setPen(colour);
     painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
@@ -86,8 +87,10 @@ void drawFace(QPainter& painter, QPointF centre, double radius, QColor skin) {
     painter.setBrush(skin);
     painter.drawEllipse(centre, radius, radius * 1.1);
     painter.setBrush(Qt::black);
-    painter.drawEllipse(centre + QPointF(-radius * 0.35, -radius * 0.15), radius * 0.1, radius * 0.12);
-    painter.drawEllipse(centre + QPointF(radius * 0.35, -radius * 0.15), radius * 0.1, radius * 0.12);
+    painter.drawEllipse(centre + QPointF(-radius * 0.35, -radius * 0.15), radius * 0.1,
+                        radius * 0.12);
+    painter.drawEllipse(centre + QPointF(radius * 0.35, -radius * 0.15), radius * 0.1,
+                        radius * 0.12);
 }
 
 // Tile 1: a cartoon soldier in a peaked cap with a pasted face and a two-line caption.
@@ -134,7 +137,8 @@ QImage drawKingTile() {
     painter.setBrush(Qt::white);
     painter.drawChord(QRectF(120, 104, 36, 26), 180 * 16, 180 * 16); // laughing mouth
     painter.setBrush(QColor(240, 200, 40));
-    painter.drawPolygon(QPolygonF{{108, 72}, {112, 20}, {126, 50}, {138, 10}, {150, 50}, {164, 20}, {168, 72}});
+    painter.drawPolygon(
+        QPolygonF{{108, 72}, {112, 20}, {126, 50}, {138, 10}, {150, 50}, {164, 20}, {168, 72}});
     painter.setBrush(QColor(240, 205, 175));
     painter.drawEllipse(QPointF(124, 168), 12, 10); // clapping hands
     painter.drawEllipse(QPointF(150, 166), 12, 10);

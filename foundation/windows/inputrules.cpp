@@ -1,12 +1,12 @@
 #include "foundation/windows/inputrules.h"
 
+#include "foundation/windows/layerstate.h"
+#include "foundation/windows/pictureboxwidget.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
-
-#include "foundation/windows/layerstate.h"
-#include "foundation/windows/pictureboxwidget.h"
 
 namespace zanvik {
 namespace {
@@ -68,8 +68,8 @@ bool InputRules::eventFilter(QObject* receiver, QEvent* event) {
     }
     // Mouse events reach the QWindow once before Qt picks the widget (and before its implicit
     // grab decides where a release goes); the layer's own rules act there.
-    const bool pressOrRelease = event->type() == QEvent::MouseButtonPress ||
-                                event->type() == QEvent::MouseButtonRelease;
+    const bool pressOrRelease =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease;
     if (receiver->isWindowType() && pressOrRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton) {
@@ -116,8 +116,7 @@ void InputRules::releaseLeftButton(QObject* window, const QPointF& globalPositio
     const MouseEvent mouseEvent{at.x(), at.y(), modifierBits(modifiers)};
     const MouseHandler& handler = control->definition().leftButtonUp;
     Window& target = control->window();
-    layer_.postHandler(target,
-                       [&handler, &target, mouseEvent] { handler(target, mouseEvent); });
+    layer_.postHandler(target, [&handler, &target, mouseEvent] { handler(target, mouseEvent); });
 }
 
 } // namespace zanvik

@@ -1,15 +1,14 @@
 #include "foundation/windows/moveloop.h"
 
+#include "foundation/windows/layerstate.h"
+
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
-
 #include <algorithm>
-
-#include "foundation/windows/layerstate.h"
 
 namespace zanvik {
 namespace {

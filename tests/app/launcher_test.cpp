@@ -1,12 +1,4 @@
 // MainWindow and AboutWindow: their tables as the user sees them, and the tile sequence.
-#include <QFontInfo>
-#include <QTest>
-#include <QWidget>
-
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "app/aboutwindow.h"
 #include "app/mainwindow.h"
 #include "app/processstate.h"
@@ -15,6 +7,12 @@
 #include "foundation/windows/layerstate.h"
 #include "foundation/windows/pictureboxwidget.h"
 #include "tests/foundation/windows/windowtesting.h"
+
+#include <QFontInfo>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <string>
 
 namespace zanvik {
 namespace {
@@ -150,14 +148,12 @@ INSTANTIATE_TEST_SUITE_P(
         TileCase{"PressOnTile1ReleaseOnTile2", "图片框1", "图片框2", false, true, false},
         // Tile 3's window is not part of this build: nothing opens, the sequence still runs.
         TileCase{"PressOnTile1ReleaseOnTile3", "图片框1", "图片框3", false, false, false},
-        TileCase{"ReleaseOutsideTheTilesKeepsTheTileArmed", "图片框2", "标签4", false, false,
-                 true},
+        TileCase{"ReleaseOutsideTheTilesKeepsTheTileArmed", "图片框2", "标签4", false, false, true},
         TileCase{"ReleaseOnTheDecorationKeepsTheTileArmed", "图片框2", "图片框5", false, false,
                  true},
         TileCase{"ArmedEarlierAPressAnywhereThenReleaseOnTile2", "标签4", "图片框2", true, true,
                  false},
-        TileCase{"AReleaseThatFindsItUnarmedDoesNothing", "标签4", "图片框2", false, false,
-                 false},
+        TileCase{"AReleaseThatFindsItUnarmedDoesNothing", "标签4", "图片框2", false, false, false},
         TileCase{"Tile4LeavesTheFlagAlone", "图片框4", "图片框4", true, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 

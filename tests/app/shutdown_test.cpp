@@ -1,12 +1,11 @@
 // Closing MainWindow ends the program with exit code 0 after the exit clean-up released the
 // process-wide buffers. The end counts once per process: one test.
-#include <QTest>
-
-#include <gtest/gtest.h>
-
 #include "app/mainwindow.h"
 #include "app/processstate.h"
 #include "tests/foundation/windows/windowtesting.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
 
 namespace zanvik {
 namespace {

@@ -1,5 +1,14 @@
 // Controls of the window layer as the user sees them: pictures by display mode, window
 // backgrounds, labels over what lies behind them, list boxes, edit boxes, tab pages, fonts.
+#include "foundation/values/gbkcodec.h"
+#include "foundation/windows/fontsubstitutions.h"
+#include "foundation/windows/labelwidget.h"
+#include "foundation/windows/layerstate.h"
+#include "foundation/windows/listbox.h"
+#include "foundation/windows/pictureboxwidget.h"
+#include "foundation/windows/tabcontrolwidget.h"
+#include "windowtesting.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFontInfo>
@@ -9,20 +18,9 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <string>
 #include <thread>
-
-#include "foundation/values/gbkcodec.h"
-#include "foundation/windows/fontsubstitutions.h"
-#include "foundation/windows/labelwidget.h"
-#include "foundation/windows/layerstate.h"
-#include "foundation/windows/listbox.h"
-#include "foundation/windows/pictureboxwidget.h"
-#include "foundation/windows/tabcontrolwidget.h"
-#include "windowtesting.h"
 
 namespace zanvik {
 namespace {
@@ -65,36 +63,75 @@ const WindowDefinition& controlsWindow() {
         .caption = "controls",
         .outerSize = {506, 428}, // client 500 × 400
         .controls = {
-            {.kind = ControlKind::PictureBox, .name = "box", .place = {0, 0, 60, 40},
+            {.kind = ControlKind::PictureBox,
+             .name = "box",
+             .place = {0, 0, 60, 40},
              .backColour = Colour::rgb(0, 0, 255)},
-            {.kind = ControlKind::PictureBox, .name = "framed", .place = {70, 0, 60, 40},
-             .border = Border::Single, .picture = pictureFile("small", 20, 10),
+            {.kind = ControlKind::PictureBox,
+             .name = "framed",
+             .place = {70, 0, 60, 40},
+             .border = Border::Single,
+             .picture = pictureFile("small", 20, 10),
              .displayMode = displayModeStretch},
-            {.kind = ControlKind::PictureBox, .name = "under", .place = {200, 0, 100, 40},
-             .picture = pictureFile("under", 10, 10), .displayMode = displayModeStretch},
-            {.kind = ControlKind::TransparentLabel, .name = "clear", .place = {200, 0, 100, 20},
+            {.kind = ControlKind::PictureBox,
+             .name = "under",
+             .place = {200, 0, 100, 40},
+             .picture = pictureFile("under", 10, 10),
+             .displayMode = displayModeStretch},
+            {.kind = ControlKind::TransparentLabel,
+             .name = "clear",
+             .place = {200, 0, 100, 20},
              .text = "i"},
-            {.kind = ControlKind::Label, .name = "opaque", .place = {200, 20, 100, 20},
-             .text = "i", .backColour = Colour::rgb(0, 0, 255)},
-            {.kind = ControlKind::ListBox, .name = "list", .place = {0, 50, 150, 120},
-             .tabStop = true, .items = {"第一", "第二", "第三"},
+            {.kind = ControlKind::Label,
+             .name = "opaque",
+             .place = {200, 20, 100, 20},
+             .text = "i",
+             .backColour = Colour::rgb(0, 0, 255)},
+            {.kind = ControlKind::ListBox,
+             .name = "list",
+             .place = {0, 50, 150, 120},
+             .tabStop = true,
+             .items = {"第一", "第二", "第三"},
              .listItemSelected = [](Window&) { events.emplace_back("selected"); }},
-            {.kind = ControlKind::EditBox, .name = "edit", .place = {160, 50, 150, 24},
-             .tabStop = true, .border = Border::Sunken,
+            {.kind = ControlKind::EditBox,
+             .name = "edit",
+             .place = {160, 50, 150, 24},
+             .tabStop = true,
+             .border = Border::Sunken,
              .textChanged = [](Window&) { events.emplace_back("changed"); }},
-            {.kind = ControlKind::EditBox, .name = "path", .place = {160, 80, 150, 24},
+            {.kind = ControlKind::EditBox,
+             .name = "path",
+             .place = {160, 80, 150, 24},
              .readOnly = true},
-            {.kind = ControlKind::TabControl, .name = "tabs", .place = {0, 180, 300, 200},
+            {.kind = ControlKind::TabControl,
+             .name = "tabs",
+             .place = {0, 180, 300, 200},
              .pageTitles = {"A", "B", "C"}},
-            {.kind = ControlKind::Label, .name = "onA", .parent = "tabs", .page = 0,
-             .place = {10, 5, 50, 20}, .text = "A"},
-            {.kind = ControlKind::GroupBox, .name = "groupB", .parent = "tabs", .page = 1,
-             .place = {10, 40, 200, 100}, .text = "属性",
+            {.kind = ControlKind::Label,
+             .name = "onA",
+             .parent = "tabs",
+             .page = 0,
+             .place = {10, 5, 50, 20},
+             .text = "A"},
+            {.kind = ControlKind::GroupBox,
+             .name = "groupB",
+             .parent = "tabs",
+             .page = 1,
+             .place = {10, 40, 200, 100},
+             .text = "属性",
              .horizontalAlignment = HorizontalAlignment::Centre},
-            {.kind = ControlKind::Label, .name = "inGroupB", .parent = "groupB",
-             .place = {16, 24, 56, 24}, .text = "第一句话"},
-            {.kind = ControlKind::Label, .name = "hiddenOnB", .parent = "tabs", .page = 1,
-             .place = {220, 40, 50, 20}, .visible = false, .text = "x"},
+            {.kind = ControlKind::Label,
+             .name = "inGroupB",
+             .parent = "groupB",
+             .place = {16, 24, 56, 24},
+             .text = "第一句话"},
+            {.kind = ControlKind::Label,
+             .name = "hiddenOnB",
+             .parent = "tabs",
+             .page = 1,
+             .place = {220, 40, 50, 20},
+             .visible = false,
+             .text = "x"},
         }};
     return definition;
 }
@@ -139,11 +176,16 @@ TEST_P(DisplayModes, PlaceThePictureInTheBox) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, DisplayModes,
     ::testing::Values(
-        ModeCase{"NaturalAtTopLeft", {20, 10}, 0, {{{5, 5}, red}, {{30, 5}, blue}, {{5, 20}, blue}}},
+        ModeCase{
+            "NaturalAtTopLeft", {20, 10}, 0, {{{5, 5}, red}, {{30, 5}, blue}, {{5, 20}, blue}}},
         ModeCase{"Stretched", {20, 10}, 1, {{{5, 5}, red}, {{58, 38}, red}}},
-        ModeCase{"SmallerIsCentredNotEnlarged", {20, 10}, 2,
+        ModeCase{"SmallerIsCentredNotEnlarged",
+                 {20, 10},
+                 2,
                  {{{30, 20}, red}, {{5, 5}, blue}, {{55, 35}, blue}, {{19, 20}, blue}}},
-        ModeCase{"LargerIsShrunkKeepingItsShape", {120, 40}, 2,
+        ModeCase{"LargerIsShrunkKeepingItsShape",
+                 {120, 40},
+                 2,
                  {{{2, 20}, red}, {{57, 20}, red}, {{30, 5}, blue}, {{30, 35}, blue}}},
         ModeCase{"BelowTheRangeIsClampedToNatural", {20, 10}, -5, {{{5, 5}, red}, {{30, 5}, blue}}},
         ModeCase{"AboveTheRangeIsClampedToFit", {20, 10}, 9, {{{30, 20}, red}, {{5, 5}, blue}}}),
@@ -344,11 +386,12 @@ struct BackgroundCase {
     std::vector<std::pair<QPoint, QRgb>> pixels; // in the 100 × 60 client area
 };
 
-template <std::int32_t Mode>
-const WindowDefinition& backgroundWindow() {
-    static const WindowDefinition definition{
-        .caption = "background", .outerSize = {106, 88}, .backColour = Colour::rgb(0, 0, 255),
-        .backgroundPicture = pictureFile("background", 20, 10), .backgroundMode = Mode};
+template <std::int32_t Mode> const WindowDefinition& backgroundWindow() {
+    static const WindowDefinition definition{.caption = "background",
+                                             .outerSize = {106, 88},
+                                             .backColour = Colour::rgb(0, 0, 255),
+                                             .backgroundPicture = pictureFile("background", 20, 10),
+                                             .backgroundMode = Mode};
     return definition;
 }
 
@@ -357,7 +400,8 @@ class Backgrounds : public ::testing::TestWithParam<BackgroundCase> {};
 TEST_P(Backgrounds, FollowTheirMode) {
     testing::layer();
     static const WindowDefinition* const byMode[] = {&backgroundWindow<0>(), &backgroundWindow<1>(),
-                                                     &backgroundWindow<2>(), &backgroundWindow<3>()};
+                                                     &backgroundWindow<2>(),
+                                                     &backgroundWindow<3>()};
     const WindowDefinition& definition = *byMode[GetParam().mode];
     ASSERT_TRUE(loadWindow(definition, Modality::Modeless));
     Window& window = testing::openedWindow(definition);

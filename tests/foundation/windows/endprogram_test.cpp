@@ -1,28 +1,30 @@
 // Exit routines and the end of the program. endProgram counts once per process, so this file
 // runs its cases in one test, in order.
+#include "windowtesting.h"
+
 #include <QPointer>
 #include <QWidget>
-
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
-
-#include "windowtesting.h"
 
 namespace zanvik {
 namespace {
 
 std::vector<std::string> ran;
 
-void first() { ran.emplace_back("first"); }
-void second() { ran.emplace_back("second"); }
+void first() {
+    ran.emplace_back("first");
+}
+void second() {
+    ran.emplace_back("second");
+}
 
 const WindowDefinition& someWindow() {
     static const WindowDefinition definition{
-        .caption = "some",
-        .outerSize = {200, 150},
-        .willBeDestroyed = [](Window&) { ran.emplace_back("willBeDestroyed"); }};
+        .caption = "some", .outerSize = {200, 150}, .willBeDestroyed = [](Window&) {
+            ran.emplace_back("willBeDestroyed");
+        }};
     return definition;
 }
 

@@ -1,21 +1,19 @@
 // Mouse rules of the window layer: the release goes to the control under the pointer, press
 // events carry place and modifiers, and the move loop of a transparent label.
-#include <QTest>
-#include <QWidget>
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "foundation/windows/layerstate.h"
 #include "windowtesting.h"
+
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace zanvik {
 namespace {
 
-using testing::layer;
 using testing::later;
+using testing::layer;
 
 struct Seen {
     std::string what;
@@ -38,15 +36,28 @@ const WindowDefinition& mouseWindow() {
         .caption = "mouse",
         .outerSize = {406, 328}, // client 400 × 300
         .controls = {
-            {.kind = ControlKind::PictureBox, .name = "a", .place = {10, 10, 100, 100},
-             .leftButtonDown = remember("down a"), .leftButtonUp = remember("up a")},
-            {.kind = ControlKind::PictureBox, .name = "b", .place = {150, 10, 100, 100},
-             .leftButtonDown = remember("down b"), .leftButtonUp = remember("up b")},
-            {.kind = ControlKind::PictureBox, .name = "c", .place = {270, 10, 100, 100},
-             .disabled = true, .leftButtonUp = remember("up c")},
+            {.kind = ControlKind::PictureBox,
+             .name = "a",
+             .place = {10, 10, 100, 100},
+             .leftButtonDown = remember("down a"),
+             .leftButtonUp = remember("up a")},
+            {.kind = ControlKind::PictureBox,
+             .name = "b",
+             .place = {150, 10, 100, 100},
+             .leftButtonDown = remember("down b"),
+             .leftButtonUp = remember("up b")},
+            {.kind = ControlKind::PictureBox,
+             .name = "c",
+             .place = {270, 10, 100, 100},
+             .disabled = true,
+             .leftButtonUp = remember("up c")},
             {.kind = ControlKind::GroupBox, .name = "box", .place = {10, 150, 300, 140}},
-            {.kind = ControlKind::TransparentLabel, .name = "caption", .parent = "box",
-             .place = {20, 30, 80, 24}, .text = "拖我", .leftButtonDown = dragCaption},
+            {.kind = ControlKind::TransparentLabel,
+             .name = "caption",
+             .parent = "box",
+             .place = {20, 30, 80, 24},
+             .text = "拖我",
+             .leftButtonDown = dragCaption},
         }};
     return definition;
 }
@@ -103,12 +114,11 @@ TEST_P(ReleaseGoesUnderThePointer, WhereverThePressWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReleaseGoesUnderThePointer,
-    ::testing::Values(
-        ReleaseCase{"SameControl", "a", "a", {"down a", "up a"}},
-        ReleaseCase{"AnotherControl", "a", "b", {"down a", "up b"}},
-        ReleaseCase{"OutsideEveryControl", "a", nullptr, {"down a"}},
-        ReleaseCase{"FromTheBackground", nullptr, "b", {"up b"}},
-        ReleaseCase{"OntoADisabledControl", "a", "c", {"down a"}}),
+    ::testing::Values(ReleaseCase{"SameControl", "a", "a", {"down a", "up a"}},
+                      ReleaseCase{"AnotherControl", "a", "b", {"down a", "up b"}},
+                      ReleaseCase{"OutsideEveryControl", "a", nullptr, {"down a"}},
+                      ReleaseCase{"FromTheBackground", nullptr, "b", {"up b"}},
+                      ReleaseCase{"OntoADisabledControl", "a", "c", {"down a"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Mouse, APressCarriesItsPlaceAndTheModifierKeys) {

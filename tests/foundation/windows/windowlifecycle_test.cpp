@@ -1,19 +1,17 @@
 // Opening, closing, modal windows, pending events and handles of the window layer.
+#include "foundation/values/gbkcodec.h"
+#include "foundation/windows/controlhandle.h"
+#include "foundation/windows/layerstate.h"
+#include "windowtesting.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
-
-#include "foundation/values/gbkcodec.h"
-#include "foundation/windows/controlhandle.h"
-#include "foundation/windows/layerstate.h"
-#include "windowtesting.h"
 
 namespace zanvik {
 namespace {
@@ -23,28 +21,46 @@ using testing::layer;
 
 std::vector<std::string> events;
 
-void record(const char* what) { events.emplace_back(what); }
+void record(const char* what) {
+    events.emplace_back(what);
+}
 
 const WindowDefinition& plainWindow() {
     static const WindowDefinition definition{
         .caption = "plain",
         .outerSize = {469, 302},
-        .created = [](Window& window) {
-            record(window.widget()->isVisible() ? "created-visible" : "created-hidden");
-        },
+        .created =
+            [](Window& window) {
+                record(window.widget()->isVisible() ? "created-visible" : "created-hidden");
+            },
         .willBeDestroyed = [](Window&) { record("willBeDestroyed"); },
-        .controls = {
-            {.kind = ControlKind::Label, .name = "label", .place = {8, 8, 100, 24},
-             .text = "初始"},
-            {.kind = ControlKind::EditBox, .name = "edit", .place = {8, 40, 100, 24},
-             .tabStop = true, .text = "编辑"},
-            {.kind = ControlKind::Button, .name = "button", .place = {8, 72, 80, 24},
-             .tabStop = true, .text = "按钮(&B)", .clicked = [](Window&) { record("clicked"); }},
-            {.kind = ControlKind::EditBox, .name = "notab", .place = {8, 104, 100, 24},
-             .tabStop = false},
-            {.kind = ControlKind::Button, .name = "second", .place = {120, 72, 80, 24},
-             .tabStop = true, .text = "二"},
-        }};
+        .controls =
+            {
+                {.kind = ControlKind::Label,
+                 .name = "label",
+                 .place = {8, 8, 100, 24},
+                 .text = "初始"},
+                {.kind = ControlKind::EditBox,
+                 .name = "edit",
+                 .place = {8, 40, 100, 24},
+                 .tabStop = true,
+                 .text = "编辑"},
+                {.kind = ControlKind::Button,
+                 .name = "button",
+                 .place = {8, 72, 80, 24},
+                 .tabStop = true,
+                 .text = "按钮(&B)",
+                 .clicked = [](Window&) { record("clicked"); }},
+                {.kind = ControlKind::EditBox,
+                 .name = "notab",
+                 .place = {8, 104, 100, 24},
+                 .tabStop = false},
+                {.kind = ControlKind::Button,
+                 .name = "second",
+                 .place = {120, 72, 80, 24},
+                 .tabStop = true,
+                 .text = "二"},
+            }};
     return definition;
 }
 
@@ -166,7 +182,8 @@ TEST_F(WindowLifecycle, CaptionWritesShowAtOnceEmptyIncluded) {
 TEST_F(WindowLifecycle, ProcessPendingEventsRunsWhatWaitsAndReturnsOnAnEmptyQueue) {
     processPendingEvents(); // nothing waits: returns at once
     bool ran = false;
-    QMetaObject::invokeMethod(qApp, [&ran] { ran = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [&ran] { ran = true; }, Qt::QueuedConnection);
     EXPECT_FALSE(ran);
     processPendingEvents();
     EXPECT_TRUE(ran);
@@ -291,7 +308,8 @@ const WindowDefinition& windowWithObject() {
                 record("willBeDestroyed");
             },
         .controls = {
-            {.kind = ControlKind::NonVisual, .name = "client",
+            {.kind = ControlKind::NonVisual,
+             .name = "client",
              .setUp = [](Window&, Control& control) { control.attach<Recorder>("object gone"); }},
         }};
     return definition;

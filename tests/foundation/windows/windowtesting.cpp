@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -28,7 +27,9 @@ WindowLayer& layer() {
     return *made;
 }
 
-QPoint centreOf(const QWidget* widget) { return {widget->width() / 2, widget->height() / 2}; }
+QPoint centreOf(const QWidget* widget) {
+    return {widget->width() / 2, widget->height() / 2};
+}
 
 void pressLeft(QWidget* widget, QPoint at) {
     QPoint inWindow;

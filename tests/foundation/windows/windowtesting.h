@@ -4,11 +4,10 @@
 // Mouse input goes through the QWindow, as the window system's would, so that Qt's own
 // routing (implicit grab included) takes part.
 
-#include <QPoint>
-
-#include <functional>
-
 #include "foundation/windows/windowlayer.h"
+
+#include <QPoint>
+#include <functional>
 
 class QWidget;
 
@@ -22,8 +21,12 @@ QPoint centreOf(const QWidget* widget);
 void pressLeft(QWidget* widget, QPoint at);
 void releaseLeft(QWidget* widget, QPoint at);
 void moveMouse(QWidget* widget, QPoint at, bool leftHeld);
-inline void pressLeft(QWidget* widget) { pressLeft(widget, centreOf(widget)); }
-inline void releaseLeft(QWidget* widget) { releaseLeft(widget, centreOf(widget)); }
+inline void pressLeft(QWidget* widget) {
+    pressLeft(widget, centreOf(widget));
+}
+inline void releaseLeft(QWidget* widget) {
+    releaseLeft(widget, centreOf(widget));
+}
 
 // Runs the step once the current call has gone back to an event loop (for instance inside the
 // nested loop of a modal window).
