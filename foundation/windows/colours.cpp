@@ -5,7 +5,9 @@
 
 namespace zanvik {
 
-QColor buttonFaceColour() { return QApplication::palette().color(QPalette::Button); }
+QColor buttonFaceColour() {
+    return QApplication::palette().color(QPalette::Button);
+}
 
 QColor resolveColour(const Colour& colour, const QColor& kindDefault) {
     switch (colour.source) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QColor>
-
 #include "foundation/windows/windowdefinition.h"
+
+#include <QColor>
 
 namespace zanvik {
 

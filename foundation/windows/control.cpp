@@ -1,28 +1,32 @@
 #include "foundation/windows/control.h"
 
-#include <QCoreApplication>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QThread>
-
 #include "foundation/values/gbkcodec.h"
 #include "foundation/windows/labelwidget.h"
 #include "foundation/windows/layerstate.h"
 #include "foundation/windows/pictureboxwidget.h"
 #include "foundation/windows/tabcontrolwidget.h"
 
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QThread>
+
 namespace zanvik {
 namespace {
 
-QString qstringFromText(const Text& text) { return QString::fromStdString(utf8FromGbk(text)); }
-Text textFromQString(const QString& string) { return gbkFromUtf8(string.toStdString()); }
+QString qstringFromText(const Text& text) {
+    return QString::fromStdString(utf8FromGbk(text));
+}
+Text textFromQString(const QString& string) {
+    return gbkFromUtf8(string.toStdString());
+}
 
 } // namespace
 
 Control::Control(const ControlDefinition& definition, QWidget* widget, Window& window)
-    : definition_(&definition), widget_(widget), window_(&window),
-      visible_(definition.visible), disabled_(definition.disabled) {
+    : definition_(&definition), widget_(widget), window_(&window), visible_(definition.visible),
+      disabled_(definition.disabled) {
     WindowLayer::instance().state().registerControl(widget_, this);
     if (widget_ != nullptr) {
         widget_->setEnabled(!disabled_);

@@ -6,15 +6,15 @@
 // An operation that does not apply to the control's kind does nothing (and reads give empty
 // values).
 
+#include "foundation/values/bytebuffer.h"
+#include "foundation/values/text.h"
+#include "foundation/windows/windowdefinition.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
-
-#include "foundation/values/bytebuffer.h"
-#include "foundation/values/text.h"
-#include "foundation/windows/windowdefinition.h"
 
 class QWidget;
 
@@ -57,16 +57,14 @@ public:
 
     // Non-visual control: owns one object of any type, made in place; a second attach replaces
     // (and destroys) the first. The object is destroyed with the window, after willBeDestroyed.
-    template <class T, class... Args>
-    T& attach(Args&&... args) {
+    template <class T, class... Args> T& attach(Args&&... args) {
         auto holder = std::make_unique<HeldObject<T>>(std::forward<Args>(args)...);
         T& object = holder->object;
         attached_ = std::move(holder);
         return object;
     }
     // The attached object when it is a T, else null.
-    template <class T>
-    T* attached() const {
+    template <class T> T* attached() const {
         auto* holder = dynamic_cast<HeldObject<T>*>(attached_.get());
         return holder != nullptr ? &holder->object : nullptr;
     }
@@ -78,8 +76,7 @@ private:
     struct Held {
         virtual ~Held() = default;
     };
-    template <class T>
-    struct HeldObject final : Held {
+    template <class T> struct HeldObject final : Held {
         template <class... Args>
         explicit HeldObject(Args&&... args) : object(std::forward<Args>(args)...) {}
         T object;

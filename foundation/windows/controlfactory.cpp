@@ -1,11 +1,5 @@
 #include "foundation/windows/controlfactory.h"
 
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-
-#include <climits>
-
 #include "foundation/windows/colours.h"
 #include "foundation/windows/fontsubstitutions.h"
 #include "foundation/windows/labelwidget.h"
@@ -14,6 +8,11 @@
 #include "foundation/windows/pictureboxwidget.h"
 #include "foundation/windows/picturebytes.h"
 #include "foundation/windows/tabcontrolwidget.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <climits>
 
 namespace zanvik {
 namespace {
@@ -48,9 +47,9 @@ std::function<void(const MouseEvent&)> postedMouseHandler(const MouseHandler& ha
 
 QWidget* makePictureBox(const ControlDefinition& row, QWidget* parent, Window& window,
                         LayerState& layer) {
-    auto* box = new PictureBoxWidget(parent, row.border != Border::None,
-                                     resolveColour(row.backColour, buttonFaceColour()),
-                                     row.playAnimation);
+    auto* box =
+        new PictureBoxWidget(parent, row.border != Border::None,
+                             resolveColour(row.backColour, buttonFaceColour()), row.playAnimation);
     box->setDisplayMode(row.displayMode);
     box->setPicture(readPictureBytes(row.picture));
     box->leftButtonDown = postedMouseHandler(row.leftButtonDown, window, layer);
@@ -60,8 +59,9 @@ QWidget* makePictureBox(const ControlDefinition& row, QWidget* parent, Window& w
 QWidget* makeLabel(const ControlDefinition& row, QWidget* parent, Window& window,
                    LayerState& layer) {
     const bool transparent = row.kind == ControlKind::TransparentLabel;
-    auto* label = new LabelWidget(parent, transparent, row, resolveColour(row.textColour, Qt::black),
-                                  resolveColour(row.backColour, buttonFaceColour()));
+    auto* label =
+        new LabelWidget(parent, transparent, row, resolveColour(row.textColour, Qt::black),
+                        resolveColour(row.backColour, buttonFaceColour()));
     label->setText(qstring(row.text));
     if (transparent && row.leftButtonDown) {
         label->setLeftButtonDown(postedMouseHandler(row.leftButtonDown, window, layer));

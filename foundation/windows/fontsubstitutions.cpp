@@ -25,11 +25,13 @@ void installFontSubstitutions() {
     }
     QFont::insertSubstitutions(qstring(brushScriptFace),
                                {"AR PL KaitiM GB", "AR PL UKai CN", "WenQuanYi Micro Hei"});
-    QFont::insertSubstitutions("Comic Sans MS", {"Comic Neue", "DejaVu Sans", "WenQuanYi Micro Hei"});
+    QFont::insertSubstitutions("Comic Sans MS",
+                               {"Comic Neue", "DejaVu Sans", "WenQuanYi Micro Hei"});
 }
 
 QFont fontFromSpec(const std::optional<FontSpec>& spec) {
-    const FontSpec used = spec.value_or(FontSpec{.face = defaultGuiFace, .height = defaultGuiHeight});
+    const FontSpec used =
+        spec.value_or(FontSpec{.face = defaultGuiFace, .height = defaultGuiHeight});
     QFont font(qstring(used.face));
     font.setPixelSize(used.height > 0 ? used.height : defaultGuiHeight);
     font.setWeight(used.weight >= 600 ? QFont::Bold : QFont::Normal);

@@ -4,9 +4,9 @@
 // windows name to a Latin face; these substitutions send each to an installed face that has
 // the glyphs (WenQuanYi Micro Hei for the sans faces, AR PL KaitiM GB for the brush script).
 
-#include <optional>
-
 #include "foundation/windows/windowdefinition.h"
+
+#include <optional>
 
 class QFont;
 

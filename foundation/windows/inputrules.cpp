@@ -1,12 +1,12 @@
 #include "foundation/windows/inputrules.h"
 
+#include "foundation/windows/layerstate.h"
+#include "foundation/windows/pictureboxwidget.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
-
-#include "foundation/windows/layerstate.h"
-#include "foundation/windows/pictureboxwidget.h"
 
 namespace zanvik {
 namespace {
@@ -61,20 +61,39 @@ bool InputRules::eventFilter(QObject* receiver, QEvent* event) {
         return false;
     }
     if (blockedByDisabledWindow(receiver)) {
+        if (event->type() == QEvent::MouseButtonPress && receiver->isWindowType()) {
+            bringEnabledWindowForward();
+        }
         return true;
     }
     // Mouse events reach the QWindow once before Qt picks the widget (and before its implicit
     // grab decides where a release goes); the layer's own rules act there.
-    if (receiver->isWindowType()) {
+    const bool pressOrRelease =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease;
+    if (receiver->isWindowType() && pressOrRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        if (mouse->button() != Qt::LeftButton) {
+            return false;
+        }
+        if (event->type() == QEvent::MouseButtonPress) {
             layer_.lastLeftPress = mouse->globalPosition().toPoint();
-        } else if (event->type() == QEvent::MouseButtonRelease &&
-                   mouse->button() == Qt::LeftButton) {
+        } else {
             releaseLeftButton(receiver, mouse->globalPosition(), mouse->modifiers());
         }
     }
     return false;
+}
+
+void InputRules::bringEnabledWindowForward() const {
+    // A click on a window that a modal window disabled brings the modal window forward.
+    const auto& windows = layer_.windows();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (!(*it)->disabled() && (*it)->visible()) {
+            (*it)->widget()->raise();
+            (*it)->widget()->activateWindow();
+            return;
+        }
+    }
 }
 
 void InputRules::releaseLeftButton(QObject* window, const QPointF& globalPosition,
@@ -97,8 +116,7 @@ void InputRules::releaseLeftButton(QObject* window, const QPointF& globalPositio
     const MouseEvent mouseEvent{at.x(), at.y(), modifierBits(modifiers)};
     const MouseHandler& handler = control->definition().leftButtonUp;
     Window& target = control->window();
-    layer_.postHandler(target,
-                       [&handler, &target, mouseEvent] { handler(target, mouseEvent); });
+    layer_.postHandler(target, [&handler, &target, mouseEvent] { handler(target, mouseEvent); });
 }
 
 } // namespace zanvik

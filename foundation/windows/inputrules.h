@@ -20,6 +20,7 @@ protected:
 
 private:
     bool blockedByDisabledWindow(QObject* receiver) const;
+    void bringEnabledWindowForward() const;
     void releaseLeftButton(QObject* window, const QPointF& globalPosition,
                            Qt::KeyboardModifiers modifiers);
 

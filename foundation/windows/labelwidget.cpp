@@ -1,9 +1,9 @@
 #include "foundation/windows/labelwidget.h"
 
+#include "foundation/windows/pictureboxwidget.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-
-#include "foundation/windows/pictureboxwidget.h"
 
 namespace zanvik {
 

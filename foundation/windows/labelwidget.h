@@ -5,13 +5,12 @@
 // many lines as needed from the top. A label fills its area with its back colour first; a
 // transparent label fills nothing, so the controls behind it show through.
 
+#include "foundation/windows/windowdefinition.h"
+
 #include <QColor>
 #include <QString>
 #include <QWidget>
-
 #include <functional>
-
-#include "foundation/windows/windowdefinition.h"
 
 namespace zanvik {
 

@@ -1,13 +1,14 @@
 #include "foundation/windows/layerstate.h"
 
 #include <QCoreApplication>
-
 #include <algorithm>
 
 namespace zanvik {
 
 LayerState::LayerState() = default;
-LayerState::~LayerState() { destroyAllWindows(); }
+LayerState::~LayerState() {
+    destroyAllWindows();
+}
 
 Window& LayerState::adopt(std::unique_ptr<Window> window) {
     windows_.push_back(std::move(window));
@@ -111,8 +112,8 @@ void LayerState::closeWindow(Window& window) {
     emit windowClosed(&window);
     Window* target = &window;
     // Destroyed once the event that closed it has been handled, never inside its own handler.
-    QMetaObject::invokeMethod(this, [this, target] { destroyWhenIdle(target); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, target] { destroyWhenIdle(target); }, Qt::QueuedConnection);
 }
 
 void LayerState::destroyWhenIdle(Window* window) {

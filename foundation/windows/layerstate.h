@@ -4,20 +4,19 @@
 // routines, the handles, the controls by widget, and the running of handlers so that a window
 // is never destroyed under a handler of its own.
 
+#include "foundation/windows/controlhandle.h"
+#include "foundation/windows/windowlayer.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
-
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
-
-#include "foundation/windows/controlhandle.h"
-#include "foundation/windows/windowlayer.h"
 
 namespace zanvik {
 

@@ -3,9 +3,9 @@
 // The list-box operations. Called with a control of another kind they do nothing and give -1
 // or the empty Text. None of them raises listItemSelected: that event is for the user's changes.
 
-#include <cstdint>
-
 #include "foundation/values/text.h"
+
+#include <cstdint>
 
 namespace zanvik {
 

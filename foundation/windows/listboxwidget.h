@@ -5,7 +5,6 @@
 // not reported.
 
 #include <QListWidget>
-
 #include <cstdint>
 #include <functional>
 

@@ -1,15 +1,14 @@
 #include "foundation/windows/moveloop.h"
 
+#include "foundation/windows/layerstate.h"
+
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
-
 #include <algorithm>
-
-#include "foundation/windows/layerstate.h"
 
 namespace zanvik {
 namespace {
@@ -21,8 +20,11 @@ public:
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (finished_) {
+            return false; // the loop is ending; what follows is ordinary input again
+        }
         if (moving_.isNull()) {
-            loop_.quit();
+            finish();
             return false;
         }
         switch (event->type()) {
@@ -35,13 +37,13 @@ protected:
             if (receiver->isWindowType() &&
                 static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
                 follow(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-                loop_.quit();
+                finish();
             }
             return false;
         case QEvent::KeyPress:
             if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
                 moving_->move(start_);
-                loop_.quit();
+                finish();
                 return true;
             }
             return false;
@@ -51,6 +53,11 @@ protected:
     }
 
 private:
+    void finish() {
+        finished_ = true;
+        loop_.quit();
+    }
+
     // The pointer is held inside the parent, so the control's top-left may leave it by at
     // most the distance between the press and the control's top-left.
     void follow(QPoint global) {
@@ -68,6 +75,7 @@ private:
     QPoint anchor_;
     QPoint start_;
     QEventLoop& loop_;
+    bool finished_ = false;
 };
 
 } // namespace

@@ -1,12 +1,11 @@
 #include "foundation/windows/pictureboxwidget.h"
 
-#include <QMouseEvent>
-#include <QPainter>
-
-#include <algorithm>
-
 #include "foundation/windows/picturebytes.h"
 #include "foundation/windows/picturelayout.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
 
 namespace zanvik {
 namespace {

@@ -3,17 +3,16 @@
 // A picture box: back colour, optional one-pixel border, a still picture or a GIF animation
 // shown by display mode 0 (own size, top-left), 1 (stretched) or 2 (centred, shrunk to fit).
 
+#include "foundation/values/bytebuffer.h"
+#include "foundation/windows/windowdefinition.h"
+
 #include <QColor>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
-
 #include <cstdint>
 #include <functional>
 #include <vector>
-
-#include "foundation/values/bytebuffer.h"
-#include "foundation/windows/windowdefinition.h"
 
 namespace zanvik {
 

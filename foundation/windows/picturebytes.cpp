@@ -1,16 +1,16 @@
 #include "foundation/windows/picturebytes.h"
 
-#include <QFile>
-
 #include "foundation/pictures/decodepicture.h"
+
+#include <QFile>
 
 namespace zanvik {
 namespace {
 
 QImage imageFromBitmap(const Bitmap& bitmap) {
     if (bitmap.width <= 0 || bitmap.height <= 0 ||
-        bitmap.pixels.size() != static_cast<std::size_t>(bitmap.width) *
-                                    static_cast<std::size_t>(bitmap.height)) {
+        bitmap.pixels.size() !=
+            static_cast<std::size_t>(bitmap.width) * static_cast<std::size_t>(bitmap.height)) {
         return {};
     }
     const QImage view(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width,

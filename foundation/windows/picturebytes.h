@@ -2,13 +2,12 @@
 
 // Picture bytes to Qt images, through the program's own decoder.
 
-#include <QImage>
+#include "foundation/values/bytebuffer.h"
 
+#include <QImage>
 #include <cstdint>
 #include <string_view>
 #include <vector>
-
-#include "foundation/values/bytebuffer.h"
 
 namespace zanvik {
 

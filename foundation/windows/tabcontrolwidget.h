@@ -6,7 +6,6 @@
 
 #include <QTabBar>
 #include <QWidget>
-
 #include <cstdint>
 #include <functional>
 

@@ -1,19 +1,18 @@
 #include "foundation/windows/window.h"
 
-#include <QGuiApplication>
-#include <QIcon>
-#include <QScreen>
-
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
 #include "foundation/values/gbkcodec.h"
 #include "foundation/windows/colours.h"
 #include "foundation/windows/controlfactory.h"
 #include "foundation/windows/layerstate.h"
 #include "foundation/windows/picturebytes.h"
 #include "foundation/windows/windowwidget.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace zanvik {
 namespace {
@@ -59,8 +58,9 @@ Window::Window(const WindowDefinition& definition)
         widget_->setFixedSize(client);
     }
     if (!definition.backgroundPicture.empty()) {
-        widget_->setBackground(imageFromPictureBytes(readPictureBytes(definition.backgroundPicture)),
-                               definition.backgroundMode);
+        widget_->setBackground(
+            imageFromPictureBytes(readPictureBytes(definition.backgroundPicture)),
+            definition.backgroundMode);
     }
     if (!definition.icon.empty()) {
         const QImage icon = imageFromPictureBytes(readPictureBytes(definition.icon));
@@ -75,7 +75,9 @@ Window::~Window() {
     widget_.reset();
 }
 
-QWidget* Window::widget() const { return widget_.get(); }
+QWidget* Window::widget() const {
+    return widget_.get();
+}
 
 void Window::buildControls() {
     LayerState& layer = WindowLayer::instance().state();
@@ -133,15 +135,28 @@ void Window::setCaption(const Text& caption) {
     widget_->setWindowTitle(QString::fromStdString(utf8FromGbk(caption)));
 }
 
-Text Window::caption() const { return gbkFromUtf8(widget_->windowTitle().toStdString()); }
+Text Window::caption() const {
+    return gbkFromUtf8(widget_->windowTitle().toStdString());
+}
 
-void Window::setVisible(bool visible) { widget_->setVisible(visible); }
+void Window::setVisible(bool visible) {
+    widget_->setVisible(visible);
+    if (visible) {
+        widget_->activateWindow(); // as showing a window does on the original platform
+    }
+}
 
-bool Window::visible() const { return widget_->isVisible(); }
+bool Window::visible() const {
+    return widget_->isVisible();
+}
 
-void Window::setDisabled(bool disabled) { disabled_ = disabled; }
+void Window::setDisabled(bool disabled) {
+    disabled_ = disabled;
+}
 
-void Window::close() { WindowLayer::instance().state().closeWindow(*this); }
+void Window::close() {
+    WindowLayer::instance().state().closeWindow(*this);
+}
 
 void Window::showCentred() {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -4,13 +4,13 @@
 // It exists from loadWindow until it is closed; the layer owns it. Every operation runs on the
 // UI thread.
 
-#include <memory>
-#include <string_view>
-#include <vector>
-
 #include "foundation/values/text.h"
 #include "foundation/windows/control.h"
 #include "foundation/windows/windowdefinition.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
 
 class QWidget;
 

@@ -1,20 +1,19 @@
 #include "foundation/windows/windowlayer.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QEventLoop>
-#include <QIcon>
-
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <utility>
-
 #include "foundation/windows/fontsubstitutions.h"
 #include "foundation/windows/inputrules.h"
 #include "foundation/windows/layerstate.h"
 #include "foundation/windows/moveloop.h"
 #include "foundation/windows/picturebytes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QIcon>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace zanvik {
 namespace {
@@ -23,7 +22,9 @@ namespace {
 // destructor.
 WindowLayer* theLayer = nullptr;
 
-LayerState& layer() { return WindowLayer::instance().state(); }
+LayerState& layer() {
+    return WindowLayer::instance().state();
+}
 
 // Disables every other open window, remembering each one's state, until restore().
 class OtherWindowsDisabled final {
@@ -95,7 +96,9 @@ void WindowLayer::setProgramIcon(const ByteBuffer& iconBytes) {
     }
 }
 
-std::int32_t WindowLayer::endedWithCode() const { return state_->exitCode; }
+std::int32_t WindowLayer::endedWithCode() const {
+    return state_->exitCode;
+}
 
 bool loadWindow(const WindowDefinition& definition, Modality modality) {
     LayerState& state = layer();
@@ -171,7 +174,8 @@ std::int32_t sendControlMessage(Control& control, std::uint32_t message, std::in
 
 void addExitRoutine(ExitRoutine routine) {
     auto& routines = layer().exitRoutines;
-    if (routine != nullptr && std::find(routines.begin(), routines.end(), routine) == routines.end()) {
+    if (routine != nullptr &&
+        std::find(routines.begin(), routines.end(), routine) == routines.end()) {
         routines.push_back(routine);
     }
 }

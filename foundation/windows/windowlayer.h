@@ -5,14 +5,14 @@
 // (made first thing at start-up, or by a test fixture); the free functions below act on it and
 // are called on the UI thread only.
 
-#include <cstdint>
-#include <memory>
-#include <vector>
-
 #include "foundation/values/bytebuffer.h"
 #include "foundation/windows/control.h"
 #include "foundation/windows/window.h"
 #include "foundation/windows/windowdefinition.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
 
 class QApplication;
 class QWidget;

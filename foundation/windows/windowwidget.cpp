@@ -1,13 +1,12 @@
 #include "foundation/windows/windowwidget.h"
 
+#include "foundation/windows/picturelayout.h"
+#include "foundation/windows/window.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
-
 #include <algorithm>
-
-#include "foundation/windows/picturelayout.h"
-#include "foundation/windows/window.h"
 
 namespace zanvik {
 

@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
-
 #include <cstdint>
 
 namespace zanvik {
