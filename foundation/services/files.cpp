@@ -4,6 +4,7 @@
 #include "foundation/services/servicelimits.h"
 #include "foundation/services/wildcardmatch.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -89,19 +90,27 @@ ByteBuffer readFileBytes(const Text& path) {
         status.st_size <= 0 || status.st_size > services::maximumFileBytes) {
         return {};
     }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
-    std::size_t arrived = 0;
-    while (arrived < bytes.size()) {
-        const ssize_t got = ::read(file.get(), bytes.data() + arrived, bytes.size() - arrived);
+    // Read in chunks straight into the buffer reserved for the whole file: no zero fill and no
+    // second copy of a large file.
+    ByteBuffer bytes;
+    bytes.reserve(static_cast<std::size_t>(status.st_size));
+    std::vector<std::uint8_t> chunk(static_cast<std::size_t>(
+        std::min<std::int64_t>(status.st_size, services::fileReadChunkBytes)));
+    std::int64_t left = status.st_size;
+    while (left > 0) {
+        const std::size_t want = static_cast<std::size_t>(
+            std::min<std::int64_t>(left, static_cast<std::int64_t>(chunk.size())));
+        const ssize_t got = ::read(file.get(), chunk.data(), want);
         if (got < 0 && errno == EINTR) {
             continue;
         }
         if (got <= 0) {
             break;
         }
-        arrived += static_cast<std::size_t>(got);
+        bytes.append(std::span<const std::uint8_t>(chunk.data(), static_cast<std::size_t>(got)));
+        left -= got;
     }
-    return ByteBuffer(bytes.data(), arrived);
+    return bytes;
 }
 
 bool writeFileBytes(const Text& path, std::span<const ByteBuffer* const> buffers) {
