@@ -1,5 +1,6 @@
 #include "tests/designer/designertestfixture.h"
 
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
@@ -80,6 +81,15 @@ TEST_F(DesignerTest, OpensOnPageAWithInitialTextsAndEmptyPathBoxes) {
     }
     for (const std::string_view button : {"按钮1", "按钮2", "按钮3", "按钮4", "按钮5", "按钮6"}) {
         EXPECT_EQ(text(button), "复制图片") << button;
+    }
+}
+
+TEST_F(DesignerTest, CaptionsUseABoldCjkFaceSixteenPixelsHigh) {
+    for (const auto& b : bindings) {
+        const QFontInfo font(widget(b.caption)->font());
+        EXPECT_EQ(font.family(), QString("WenQuanYi Micro Hei")) << b.caption;
+        EXPECT_EQ(font.pixelSize(), 16) << b.caption;
+        EXPECT_TRUE(font.bold()) << b.caption;
     }
 }
 
