@@ -109,6 +109,7 @@ QWidget* makeTabControl(const ControlDefinition& row, QWidget* parent, Window& w
         tabs->addPage(qstringFromUtf8(title));
     }
     tabs->setCurrentPage(row.currentPage);
+    tabs->tabBar()->setFocusPolicy(row.tabStop ? Qt::TabFocus : Qt::NoFocus);
     tabs->pageChanged = [&row, &window](std::int32_t page) {
         for (const auto& control : window.controls()) {
             if (control->definition().parent == row.name) {
