@@ -10,50 +10,48 @@
 
 namespace zanvik {
 
-std::optional<Bitmap> decodePicture(const ByteBuffer& bytes) {
-    const std::span<const std::uint8_t> view = bytes.bytes();
-    switch (sniffPictureFormat(view)) {
+namespace {
+
+using Bytes = std::span<const std::uint8_t>;
+
+// What reads one format: its decoder and its header-only size probe.
+struct FormatReader {
+    std::optional<Bitmap> (*decode)(Bytes);
+    std::optional<PictureSize> (*size)(Bytes);
+};
+
+std::optional<FormatReader> readerFor(PictureFormat format) {
+    switch (format) {
     case PictureFormat::bmp:
-        return decodeBmp(view);
+        return FormatReader{decodeBmp, bmpSize};
     case PictureFormat::jpeg:
-        return decodeJpeg(view);
+        return FormatReader{decodeJpeg, jpegSize};
     case PictureFormat::png:
-        return decodePng(view);
+        return FormatReader{decodePng, pngSize};
     case PictureFormat::icon:
     case PictureFormat::cursor:
-        return decodeIcon(view);
+        return FormatReader{decodeIcon, iconSize};
     case PictureFormat::gif:
-        return decodeGif(view);
+        return FormatReader{decodeGif, gifSize};
     case PictureFormat::pcx8:
     case PictureFormat::pcx1:
-        return decodePcx(view);
+        return FormatReader{decodePcx, pcxSize};
     case PictureFormat::unknown:
         return std::nullopt;
     }
     return std::nullopt;
 }
 
+} // namespace
+
+std::optional<Bitmap> decodePicture(const ByteBuffer& bytes) {
+    const auto reader = readerFor(sniffPictureFormat(bytes.bytes()));
+    return reader ? reader->decode(bytes.bytes()) : std::nullopt;
+}
+
 std::optional<PictureSize> pictureSize(const ByteBuffer& bytes) {
-    const std::span<const std::uint8_t> view = bytes.bytes();
-    switch (sniffPictureFormat(view)) {
-    case PictureFormat::bmp:
-        return bmpSize(view);
-    case PictureFormat::jpeg:
-        return jpegSize(view);
-    case PictureFormat::png:
-        return pngSize(view);
-    case PictureFormat::icon:
-    case PictureFormat::cursor:
-        return iconSize(view);
-    case PictureFormat::gif:
-        return gifSize(view);
-    case PictureFormat::pcx8:
-    case PictureFormat::pcx1:
-        return pcxSize(view);
-    case PictureFormat::unknown:
-        return std::nullopt;
-    }
-    return std::nullopt;
+    const auto reader = readerFor(sniffPictureFormat(bytes.bytes()));
+    return reader ? reader->size(bytes.bytes()) : std::nullopt;
 }
 
 std::optional<Animation> decodeAnimation(const ByteBuffer& bytes) {

@@ -7,6 +7,7 @@
 #include "foundation/windows/listboxwidget.h"
 #include "foundation/windows/pictureboxwidget.h"
 #include "foundation/windows/picturebytes.h"
+#include "foundation/windows/qtstring.h"
 #include "foundation/windows/tabcontrolwidget.h"
 
 #include <QGroupBox>
@@ -16,10 +17,6 @@
 
 namespace zanvik {
 namespace {
-
-QString qstring(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 Qt::Alignment horizontalFlag(HorizontalAlignment alignment) {
     switch (alignment) {
@@ -62,7 +59,7 @@ QWidget* makeLabel(const ControlDefinition& row, QWidget* parent, Window& window
     auto* label =
         new LabelWidget(parent, transparent, row, resolveColour(row.textColour, Qt::black),
                         resolveColour(row.backColour, buttonFaceColour()));
-    label->setText(qstring(row.text));
+    label->setText(qstringFromUtf8(row.text));
     if (transparent && row.leftButtonDown) {
         label->setLeftButtonDown(postedMouseHandler(row.leftButtonDown, window, layer));
     }
@@ -79,7 +76,7 @@ QWidget* makeEditBox(const ControlDefinition& row, QWidget* parent, Window& wind
     palette.setColor(QPalette::Text, resolveColour(row.textColour, Qt::black));
     palette.setColor(QPalette::Base, resolveColour(row.backColour, Qt::white));
     edit->setPalette(palette);
-    edit->setText(qstring(row.text));
+    edit->setText(qstringFromUtf8(row.text));
     if (row.textChanged) {
         QObject::connect(edit, &QLineEdit::textChanged, edit, [&row, &window, &layer] {
             layer.runHandler(window, [&row, &window] { row.textChanged(window); });
@@ -90,7 +87,7 @@ QWidget* makeEditBox(const ControlDefinition& row, QWidget* parent, Window& wind
 
 QWidget* makeButton(const ControlDefinition& row, QWidget* parent, Window& window,
                     LayerState& layer) {
-    auto* button = new QPushButton(qstring(row.text), parent);
+    auto* button = new QPushButton(qstringFromUtf8(row.text), parent);
     button->setAutoDefault(false);
     if (row.clicked) {
         QObject::connect(button, &QPushButton::clicked, button, [&row, &window, &layer] {
@@ -101,7 +98,7 @@ QWidget* makeButton(const ControlDefinition& row, QWidget* parent, Window& windo
 }
 
 QWidget* makeGroupBox(const ControlDefinition& row, QWidget* parent) {
-    auto* group = new QGroupBox(qstring(row.text), parent);
+    auto* group = new QGroupBox(qstringFromUtf8(row.text), parent);
     group->setAlignment(horizontalFlag(row.horizontalAlignment));
     return group;
 }
@@ -109,9 +106,10 @@ QWidget* makeGroupBox(const ControlDefinition& row, QWidget* parent) {
 QWidget* makeTabControl(const ControlDefinition& row, QWidget* parent, Window& window) {
     auto* tabs = new TabControlWidget(parent);
     for (std::string_view title : row.pageTitles) {
-        tabs->addPage(qstring(title));
+        tabs->addPage(qstringFromUtf8(title));
     }
     tabs->setCurrentPage(row.currentPage);
+    tabs->tabBar()->setFocusPolicy(row.tabStop ? Qt::TabFocus : Qt::NoFocus);
     tabs->pageChanged = [&row, &window](std::int32_t page) {
         for (const auto& control : window.controls()) {
             if (control->definition().parent == row.name) {
@@ -130,7 +128,7 @@ QWidget* makeListBox(const ControlDefinition& row, QWidget* parent, Window& wind
         list->setFont(fontFromSpec(row.font)); // item heights follow the font
     }
     for (std::string_view item : row.items) {
-        list->addItem(qstring(item));
+        list->addItem(qstringFromUtf8(item));
     }
     if (row.listItemSelected) {
         list->userChangedSelection = [&row, &window, &layer] {

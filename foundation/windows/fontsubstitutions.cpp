@@ -1,14 +1,12 @@
 #include "foundation/windows/fontsubstitutions.h"
 
+#include "foundation/windows/qtstring.h"
+
 #include <QFont>
 #include <QStringList>
 
 namespace zanvik {
 namespace {
-
-QString qstring(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 // The system's default GUI font on a Chinese system: SimSun with 12-pixel characters.
 constexpr std::string_view defaultGuiFace = "SimSun";
@@ -23,7 +21,7 @@ void installFontSubstitutions() {
                              "MS Shell Dlg", "MS Shell Dlg 2"}) {
         QFont::insertSubstitutions(QString::fromUtf8(face), sansChinese);
     }
-    QFont::insertSubstitutions(qstring(brushScriptFace),
+    QFont::insertSubstitutions(qstringFromUtf8(brushScriptFace),
                                {"AR PL KaitiM GB", "AR PL UKai CN", "WenQuanYi Micro Hei"});
     QFont::insertSubstitutions("Comic Sans MS",
                                {"Comic Neue", "DejaVu Sans", "WenQuanYi Micro Hei"});
@@ -32,7 +30,7 @@ void installFontSubstitutions() {
 QFont fontFromSpec(const std::optional<FontSpec>& spec) {
     const FontSpec used =
         spec.value_or(FontSpec{.face = defaultGuiFace, .height = defaultGuiHeight});
-    QFont font(qstring(used.face));
+    QFont font(qstringFromUtf8(used.face));
     font.setPixelSize(used.height > 0 ? used.height : defaultGuiHeight);
     font.setWeight(used.weight >= 600 ? QFont::Bold : QFont::Normal);
     font.setItalic(used.italic);

@@ -46,12 +46,10 @@ QWidget* topLevelOf(QObject* window) {
 InputRules::InputRules(LayerState& layer) : layer_(layer) {}
 
 bool InputRules::blockedByDisabledWindow(QObject* receiver) const {
-    const QWidget* widget = nullptr;
-    if (receiver->isWidgetType()) {
-        widget = static_cast<QWidget*>(receiver)->window();
-    } else if (receiver->isWindowType()) {
-        widget = topLevelOf(receiver);
+    if (!receiver->isWidgetType()) {
+        return false;
     }
+    const QWidget* widget = static_cast<QWidget*>(receiver)->window();
     const Window* window = widget != nullptr ? layer_.windowOfTopLevel(widget) : nullptr;
     return window != nullptr && window->disabled();
 }
@@ -60,17 +58,15 @@ bool InputRules::eventFilter(QObject* receiver, QEvent* event) {
     if (!isInput(event->type())) {
         return false;
     }
-    if (blockedByDisabledWindow(receiver)) {
-        if (event->type() == QEvent::MouseButtonPress && receiver->isWindowType()) {
-            bringEnabledWindowForward();
-        }
-        return true;
-    }
     // Mouse events reach the QWindow once before Qt picks the widget (and before its implicit
-    // grab decides where a release goes); the layer's own rules act there.
-    const bool pressOrRelease =
-        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease;
-    if (receiver->isWindowType() && pressOrRelease) {
+    // grab decides where a release goes); the layer's own rules act there. Nothing is blocked
+    // at this level, so that Qt's own bookkeeping of buttons and grabs always completes.
+    if (receiver->isWindowType()) {
+        const bool pressOrRelease = event->type() == QEvent::MouseButtonPress ||
+                                    event->type() == QEvent::MouseButtonRelease;
+        if (!pressOrRelease) {
+            return false;
+        }
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton) {
             return false;
@@ -80,6 +76,13 @@ bool InputRules::eventFilter(QObject* receiver, QEvent* event) {
         } else {
             releaseLeftButton(receiver, mouse->globalPosition(), mouse->modifiers());
         }
+        return false;
+    }
+    if (blockedByDisabledWindow(receiver)) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            bringEnabledWindowForward();
+        }
+        return true;
     }
     return false;
 }

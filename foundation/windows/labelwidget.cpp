@@ -68,8 +68,7 @@ void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
 
 void LabelWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && leftButtonDown_) {
-        const QPoint at = event->position().toPoint();
-        leftButtonDown_(MouseEvent{at.x(), at.y(), modifierBits(event->modifiers())});
+        leftButtonDown_(mouseEventFrom(*event));
     }
     event->accept();
 }

@@ -31,6 +31,11 @@ std::int32_t modifierBits(Qt::KeyboardModifiers modifiers) {
     return bits;
 }
 
+MouseEvent mouseEventFrom(const QMouseEvent& event) {
+    const QPoint at = event.position().toPoint();
+    return {at.x(), at.y(), modifierBits(event.modifiers())};
+}
+
 PictureBoxWidget::PictureBoxWidget(QWidget* parent, bool border, const QColor& backColour,
                                    bool playAnimation)
     : QWidget(parent), border_(border), backColour_(backColour), playAnimation_(playAnimation) {
@@ -117,8 +122,7 @@ void PictureBoxWidget::paintEvent(QPaintEvent* /*event*/) {
 
 void PictureBoxWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && leftButtonDown) {
-        const QPoint at = event->position().toPoint();
-        leftButtonDown(MouseEvent{at.x(), at.y(), modifierBits(event->modifiers())});
+        leftButtonDown(mouseEventFrom(*event));
     }
     event->accept();
 }

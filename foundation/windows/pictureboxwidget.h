@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
@@ -51,5 +52,7 @@ private:
 
 // Modifier keys as the mouse events carry them: 1 Ctrl, 2 Shift, 4 Alt.
 std::int32_t modifierBits(Qt::KeyboardModifiers modifiers);
+// What leftButtonDown carries for a press on a widget.
+MouseEvent mouseEventFrom(const QMouseEvent& event);
 
 } // namespace zanvik

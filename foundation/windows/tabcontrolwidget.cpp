@@ -8,7 +8,6 @@ namespace zanvik {
 TabControlWidget::TabControlWidget(QWidget* parent) : QWidget(parent), bar_(new QTabBar(this)) {
     bar_->setDrawBase(false);
     bar_->setExpanding(false);
-    bar_->setFocusPolicy(Qt::TabFocus);
     connect(bar_, &QTabBar::currentChanged, this, [this](int page) {
         if (pageChanged) {
             pageChanged(page);

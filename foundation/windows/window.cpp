@@ -5,6 +5,7 @@
 #include "foundation/windows/controlfactory.h"
 #include "foundation/windows/layerstate.h"
 #include "foundation/windows/picturebytes.h"
+#include "foundation/windows/qtstring.h"
 #include "foundation/windows/windowwidget.h"
 
 #include <QGuiApplication>
@@ -21,10 +22,6 @@ namespace {
 // (title bar and border). The client area is the outer size less these.
 constexpr int frameSide = 3;
 constexpr int frameTop = 25;
-
-QString qstring(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 Qt::WindowFlags flagsFor(const WindowDefinition& definition) {
     if (definition.border == WindowBorder::None) {
@@ -48,7 +45,7 @@ Qt::WindowFlags flagsFor(const WindowDefinition& definition) {
 Window::Window(const WindowDefinition& definition)
     : definition_(&definition), widget_(std::make_unique<WindowWidget>(*this)) {
     widget_->setWindowFlags(flagsFor(definition));
-    widget_->setWindowTitle(qstring(definition.caption));
+    widget_->setWindowTitle(qstringFromUtf8(definition.caption));
     widget_->setBackColour(resolveColour(definition.backColour, buttonFaceColour()));
     const QSize client(definition.outerSize.width - 2 * frameSide,
                        definition.outerSize.height - frameTop - frameSide);

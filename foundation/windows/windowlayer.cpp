@@ -77,6 +77,7 @@ WindowLayer::WindowLayer(int& argc, char** argv) {
 }
 
 WindowLayer::~WindowLayer() {
+    state_->destroyAllWindows(); // while the controls can still reach the layer
     state_.reset();
     theLayer = nullptr;
 }

@@ -10,8 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const zanvik::ByteBuffer bytes(data, size);
     const auto still = zanvik::decodePicture(bytes);
     const auto animation = zanvik::decodeAnimation(bytes);
-    const auto size = zanvik::pictureSize(bytes);
-    if (still && (!size || size->width != still->width || size->height != still->height)) {
+    const auto probed = zanvik::pictureSize(bytes);
+    if (still && (!probed || probed->width != still->width || probed->height != still->height)) {
         __builtin_trap();
     }
     if (still && still->pixels.size() != static_cast<std::size_t>(still->width) *

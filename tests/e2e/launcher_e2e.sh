@@ -42,8 +42,13 @@ pid=$!
 
 main=$(wait_for_window "Zanvik1.2") || fail "no window titled Zanvik1.2 appeared"
 
-# Tile 2 (the About tile) is at (216, 40), 100 × 120, in MainWindow's client area.
+# The outer rectangle (469 × 302, client area less 3 pixels a side and 25 on top) is centred on
+# the 1024 × 768 screen; without a window manager the client area sits exactly there.
 eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$X,$Y,$WIDTH,$HEIGHT" = "$(((1024 - 469) / 2 + 3)),$(((768 - 302) / 2 + 25)),463,274" ] ||
+  fail "MainWindow's client area is at $X,$Y size $WIDTH x $HEIGHT"
+
+# Tile 2 (the About tile) is at (216, 40), 100 × 120, in MainWindow's client area.
 xdotool mousemove $((X + 266)) $((Y + 100))
 xdotool mousedown 1
 sleep 0.2

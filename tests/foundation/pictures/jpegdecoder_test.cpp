@@ -70,6 +70,19 @@ INSTANTIATE_TEST_SUITE_P(
                     "-quality 95 JPEG:out.jpg", 3}),
     testing::rowName);
 
+// Stray bytes after the last scan only draw a warning from libjpeg; many real files have them.
+TEST(JpegDecoder, StrayBytesBeforeTheEndMarkerStillDecode) {
+    const ByteBuffer jpeg = encodeWithImageMagick(blocks8, "-quality 90 JPEG:out.jpg");
+    const std::size_t end = jpeg.bytes().size() - 2;
+    testing::ByteFixture stray;
+    stray.bytes(testing::truncated(jpeg, end)).bytes({0x12, 0x34, 0x56, 0xFF, 0xD9});
+    const auto original = decodeJpeg(jpeg.bytes());
+    const auto withStrayBytes = decodeJpeg(stray.buffer().bytes());
+    ASSERT_TRUE(original.has_value());
+    ASSERT_TRUE(withStrayBytes.has_value());
+    EXPECT_EQ(*withStrayBytes, *original);
+}
+
 // The offset of the frame header's height field: the byte after a start-of-frame marker and
 // its length and precision.
 std::size_t frameSizeOffset(const ByteBuffer& jpeg) {

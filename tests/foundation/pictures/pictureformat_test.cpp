@@ -158,6 +158,10 @@ TEST(PictureSize, IsNothingForBytesThatAreNoPicture) {
     const ByteBuffer huge =
         testing::patched(testing::patched(png, 16, 0xFFFF0000, 4), 20, 0xFFFF0000, 4);
     EXPECT_FALSE(pictureSize(huge).has_value());
+    // Sides whose product overflows 64 bits (found by fuzzing).
+    const ByteBuffer overflowing =
+        testing::patched(testing::patched(png, 16, 0xFFFFFFFF, 4), 20, 0x00FFFFFF, 4);
+    EXPECT_FALSE(pictureSize(overflowing).has_value());
 }
 
 TEST(DecodeAnimation, AStillPictureIsOneFrame) {

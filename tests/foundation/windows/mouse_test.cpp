@@ -62,6 +62,57 @@ const WindowDefinition& mouseWindow() {
     return definition;
 }
 
+const WindowDefinition& modalWindow() {
+    static const WindowDefinition definition{.caption = "modal", .outerSize = {200, 150}};
+    return definition;
+}
+
+void openModalOnce(Window&, const MouseEvent&) {
+    seen.push_back({"down opener", {}});
+    if (seen.size() == 1) {
+        loadWindow(modalWindow(), Modality::Modal);
+    }
+}
+
+const WindowDefinition& openerWindow() {
+    static const WindowDefinition definition{
+        .caption = "opener",
+        .outerSize = {406, 328},
+        .controls = {
+            {.kind = ControlKind::PictureBox, .name = "opener", .place = {10, 10, 100, 100},
+             .leftButtonDown = openModalOnce},
+            {.kind = ControlKind::PictureBox, .name = "b", .place = {150, 10, 100, 100},
+             .leftButtonDown = remember("down b"), .leftButtonUp = remember("up b")},
+        }};
+    return definition;
+}
+
+TEST(MouseAfterModal, APressThatOpenedAModalWindowLeavesNoGrabBehind) {
+    testing::layer();
+    seen.clear();
+    ASSERT_TRUE(loadWindow(openerWindow(), Modality::Modeless));
+    Window& window = testing::openedWindow(openerWindow());
+    QWidget* opener = window.control("opener").widget();
+    QWidget* b = window.control("b").widget();
+    testing::afterLoopStarts([opener] {
+        testing::releaseLeft(opener); // reaches a disabled window
+        testing::openedWindow(modalWindow()).close();
+    });
+    testing::pressLeft(opener);
+    processPendingEvents();
+    ASSERT_EQ(openWindow(modalWindow()), nullptr);
+    testing::pressLeft(b);
+    testing::releaseLeft(b);
+    processPendingEvents();
+    std::vector<std::string> names;
+    for (const Seen& one : seen) {
+        names.push_back(one.what);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"down opener", "down b", "up b"}));
+    window.close();
+    processPendingEvents();
+}
+
 class Mouse : public ::testing::Test {
 protected:
     void SetUp() override {

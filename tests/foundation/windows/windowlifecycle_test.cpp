@@ -136,6 +136,10 @@ INSTANTIATE_TEST_SUITE_P(
     AllWays, ClosingWays,
     ::testing::Values(
         ClosingWay{"CloseButton", [](Window& window) { window.widget()->close(); }},
+        ClosingWay{"EscThroughTheWindowSystem",
+                   [](Window& window) {
+                       QTest::keyClick(window.widget()->windowHandle(), Qt::Key_Escape);
+                   }},
         ClosingWay{"EscOnTheWindow",
                    [](Window& window) { QTest::keyClick(window.widget(), Qt::Key_Escape); }},
         ClosingWay{"EscInAnEditBox",
