@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The whole program under a real X server: MainWindow appears with its caption, the About tile
+# opens AboutWindow while MainWindow hides, Esc closes AboutWindow and MainWindow returns, Esc
+# on MainWindow ends the program with exit code 0.
+# Usage: launcher_e2e.sh PROGRAM   (run inside xvfb-run, with DISPLAY set)
+set -uo pipefail
+program=$1
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "--- program output ---" >&2
+  cat "$log" >&2
+  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
+  exit 1
+}
+
+# Waits (at most 15 s) until a visible window has exactly this caption; prints its id.
+wait_for_window() {
+  for _ in $(seq 150); do
+    if id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits (at most 15 s) until no visible window has this caption.
+wait_until_gone() {
+  for _ in $(seq 150); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+"$program" >"$log" 2>&1 &
+pid=$!
+
+main=$(wait_for_window "Zanvik1.2") || fail "no window titled Zanvik1.2 appeared"
+
+# The outer rectangle (469 × 302, client area less 3 pixels a side and 25 on top) is centred on
+# the 1024 × 768 screen; without a window manager the client area sits exactly there.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$X,$Y,$WIDTH,$HEIGHT" = "$(((1024 - 469) / 2 + 3)),$(((768 - 302) / 2 + 25)),463,274" ] ||
+  fail "MainWindow's client area is at $X,$Y size $WIDTH x $HEIGHT"
+
+# Tile 2 (the About tile) is at (216, 40), 100 × 120, in MainWindow's client area.
+xdotool mousemove $((X + 266)) $((Y + 100))
+xdotool mousedown 1
+sleep 0.2
+xdotool mouseup 1
+about=$(wait_for_window "关于Zanvik") || fail "the About tile opened no AboutWindow"
+wait_until_gone "Zanvik1.2" || fail "MainWindow stayed visible while AboutWindow was open"
+
+xdotool windowfocus --sync "$about" 2>/dev/null || true
+xdotool key Escape
+wait_until_gone "关于Zanvik" || fail "Esc did not close AboutWindow"
+main=$(wait_for_window "Zanvik1.2") || fail "MainWindow did not come back"
+
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key Escape
+for _ in $(seq 150); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "Esc on MainWindow did not end the program"
+wait "$pid"
+code=$?
+[ "$code" -eq 0 ] || fail "the program ended with exit code $code, not 0"
+echo "PASS"
