@@ -60,6 +60,10 @@ const WindowDefinition& plainWindow() {
                  .place = {120, 72, 80, 24},
                  .tabStop = true,
                  .text = "二"},
+                {.kind = ControlKind::ListBox,
+                 .name = "list",
+                 .place = {220, 8, 120, 100},
+                 .items = {"一", "二"}},
             }};
     return definition;
 }
@@ -149,6 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
         ClosingWay{"EscOnAButton",
                    [](Window& window) {
                        QTest::keyClick(window.control("button").widget(), Qt::Key_Escape);
+                   }},
+        ClosingWay{"EscInAListBox",
+                   [](Window& window) {
+                       QTest::keyClick(window.control("list").widget(), Qt::Key_Escape);
                    }},
         ClosingWay{"CloseCall", [](Window& window) { window.close(); }}),
     [](const auto& info) { return std::string(info.param.name); });
