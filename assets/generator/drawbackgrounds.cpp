@@ -2,6 +2,9 @@
 
 namespace zanvik::assets {
 
-void drawBackgroundSet(const QDir& /*out*/) {}
+void drawBackgroundSet(const QDir& out) {
+    drawGalleryBackground(out);
+    drawShareBackground(out);
+}
 
 } // namespace zanvik::assets

@@ -10,5 +10,7 @@ void drawLauncherSet(const QDir& out);    // launcher background, tiles, decorat
 void drawTemplateSet(const QDir& out);    // the designer's six template pictures
 void drawSampleSet(const QDir& out);      // the image server's sample memes
 void drawBackgroundSet(const QDir& out);  // the gallery and share windows' backgrounds
+void drawGalleryBackground(const QDir& out);
+void drawShareBackground(const QDir& out);
 
 } // namespace zanvik::assets

@@ -1,0 +1,7 @@
+#include "drawings.h"
+
+namespace zanvik::assets {
+
+void drawGalleryBackground(const QDir& /*out*/) {}
+
+} // namespace zanvik::assets
