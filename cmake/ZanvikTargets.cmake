@@ -101,3 +101,25 @@ function(zanvik_fuzzer name)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${limit} LABELS fuzz
                          ENVIRONMENT "${environment}")
 endfunction()
+
+# zanvik_e2e_test(name SCRIPT script [ARGS ...] [RESOURCES ...]): a whole-program test script run
+# under its own Xvfb screen of 1024 × 768. Such tests take turns on the X server start-up and on
+# any fixed RESOURCES they name (for instance the image server's port).
+function(zanvik_e2e_test name)
+    cmake_parse_arguments(ARG "" "SCRIPT" "ARGS;RESOURCES" ${ARGN})
+    find_program(XVFB_RUN xvfb-run)
+    find_program(XDOTOOL xdotool)
+    find_program(XCLIP xclip)
+    if(NOT (XVFB_RUN AND XDOTOOL AND XCLIP))
+        message(WARNING "xvfb-run, xdotool or xclip missing: ${name} is left out")
+        return()
+    endif()
+    add_test(NAME ${name}
+             COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24" ${ARG_SCRIPT} ${ARG_ARGS})
+    # libxkbcommon-x11 (under the xcb platform) reads past a string end with strndup, which
+    # strict string checks report; everything else stays checked.
+    zanvik_merge_environment(environment
+        "ASAN_OPTIONS=detect_leaks=1:strict_string_checks=0:abort_on_error=0;ZANVIK_E2E_HELPERS=${PROJECT_SOURCE_DIR}/tests/e2e/xsession.sh")
+    set_tests_properties(${name} PROPERTIES TIMEOUT 180 LABELS e2e
+                         RESOURCE_LOCK "xvfb;${ARG_RESOURCES}" ENVIRONMENT "${environment}")
+endfunction()

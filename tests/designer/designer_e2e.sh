@@ -12,42 +12,8 @@ log=$work/program.log
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/tmp"
 
-fail() {
-  echo "FAIL: $*" >&2
-  echo "--- program output ---" >&2
-  cat "$log" >&2
-  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
-  exit 1
-}
-
-# Waits (at most 15 s) until a visible window has exactly this caption; prints its id.
-wait_for_window() {
-  for _ in $(seq 150); do
-    if id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-
-wait_until_gone() {
-  for _ in $(seq 150); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# Clicks at a place of the designer's client area.
-click_at() {
-  xdotool mousemove $((X + $1)) $((Y + $2))
-  xdotool mousedown 1
-  sleep 0.1
-  xdotool mouseup 1
-  sleep 0.2
-}
+# shellcheck source=../e2e/xsession.sh
+source "${ZANVIK_E2E_HELPERS:?run through ctest}"
 
 # The screen's pixels of picture box "a": client (168, 48), 184 × 200.
 grab_picture() {
@@ -62,7 +28,7 @@ TMPDIR=$work/tmp "$program" >"$log" 2>&1 &
 pid=$!
 
 main=$(wait_for_window "Zanvik1.2") || fail "no window titled Zanvik1.2 appeared"
-eval "$(xdotool getwindowgeometry --shell "$main")"
+measure_window "$main"
 # Tile 1 (the designer) is at (8, 40), 100 × 120; it opens on the release of the button.
 xdotool mousemove $((X + 58)) $((Y + 100))
 xdotool mousedown 1
@@ -70,7 +36,7 @@ sleep 0.2
 xdotool mouseup 1
 designer=$(wait_for_window "设计区") || fail "tile 1 opened no designer"
 wait_until_gone "Zanvik1.2" || fail "MainWindow stayed visible while the designer was open"
-eval "$(xdotool getwindowgeometry --shell "$designer")"
+measure_window "$designer"
 sleep 0.5
 grab_picture "$work/initial.png"
 

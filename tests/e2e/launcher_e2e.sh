@@ -8,34 +8,8 @@ program=$1
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
-fail() {
-  echo "FAIL: $*" >&2
-  echo "--- program output ---" >&2
-  cat "$log" >&2
-  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
-  exit 1
-}
-
-# Waits (at most 15 s) until a visible window has exactly this caption; prints its id.
-wait_for_window() {
-  for _ in $(seq 150); do
-    if id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-
-# Waits (at most 15 s) until no visible window has this caption.
-wait_until_gone() {
-  for _ in $(seq 150); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
+# shellcheck source=../e2e/xsession.sh
+source "${ZANVIK_E2E_HELPERS:?run through ctest}"
 
 "$program" >"$log" 2>&1 &
 pid=$!
@@ -44,7 +18,7 @@ main=$(wait_for_window "Zanvik1.2") || fail "no window titled Zanvik1.2 appeared
 
 # The outer rectangle (469 × 302, client area less 3 pixels a side and 25 on top) is centred on
 # the 1024 × 768 screen; without a window manager the client area sits exactly there.
-eval "$(xdotool getwindowgeometry --shell "$main")"
+measure_window "$main"
 [ "$X,$Y,$WIDTH,$HEIGHT" = "$(((1024 - 469) / 2 + 3)),$(((768 - 302) / 2 + 25)),463,274" ] ||
   fail "MainWindow's client area is at $X,$Y size $WIDTH x $HEIGHT"
 

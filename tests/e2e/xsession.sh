@@ -1,0 +1,50 @@
+# Shell helpers for the whole-program tests under Xvfb, sourced by each test script.
+# The script sets `log` (the program's output file) before calling fail, and `pid` once the
+# program runs. X and Y are the client-area origin of the window last measured with
+# measure_window.
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "${log:-}" ] && [ -f "$log" ]; then
+    echo "--- program output ---" >&2
+    cat "$log" >&2
+  fi
+  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
+  exit 1
+}
+
+# Waits (at most 15 s) until a visible window has exactly this caption; prints its id.
+wait_for_window() {
+  local id
+  for _ in $(seq 150); do
+    if id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits (at most 15 s) until no visible window has this caption.
+wait_until_gone() {
+  for _ in $(seq 150); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Sets X, Y, WIDTH and HEIGHT to the client area of a window id.
+measure_window() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+}
+
+# Presses and releases the left button at a place of the last measured client area.
+click_at() {
+  xdotool mousemove $((X + $1)) $((Y + $2))
+  xdotool mousedown 1
+  sleep 0.1
+  xdotool mouseup 1
+  sleep 0.2
+}
