@@ -8,15 +8,15 @@
 
 namespace zanvik::protocol {
 
-inline constexpr std::string_view titleListTag = "[reqimgtitle]";      // request and answer
-inline constexpr std::string_view pictureRequestTag = "[reqimgdata]";  // + title
-inline constexpr std::string_view nextPartTag = "[nextimgdata]";       // client asks for more
-inline constexpr std::string_view endOfPictureTag = "[/nextimgdata]";  // server: picture done
-inline constexpr std::string_view uploadTitleTag = "[title]";          // + title
-inline constexpr std::string_view titleAcceptedTag = "[nexttitle]";    // server
-inline constexpr std::string_view uploadStartTag = "[img]";            // client
-inline constexpr std::string_view nextChunkTag = "[nextimg]";          // server
-inline constexpr std::string_view endOfUploadTag = "[/img]";           // client
+inline constexpr std::string_view titleListTag = "[reqimgtitle]";     // request and answer
+inline constexpr std::string_view pictureRequestTag = "[reqimgdata]"; // + title
+inline constexpr std::string_view nextPartTag = "[nextimgdata]";      // client asks for more
+inline constexpr std::string_view endOfPictureTag = "[/nextimgdata]"; // server: picture done
+inline constexpr std::string_view uploadTitleTag = "[title]";         // + title
+inline constexpr std::string_view titleAcceptedTag = "[nexttitle]";   // server
+inline constexpr std::string_view uploadStartTag = "[img]";           // client
+inline constexpr std::string_view nextChunkTag = "[nextimg]";         // server
+inline constexpr std::string_view endOfUploadTag = "[/img]";          // client
 
 inline constexpr std::uint16_t SERVER_PORT = 11342;
 // The largest upload chunk the client sends.

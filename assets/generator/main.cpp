@@ -1,16 +1,16 @@
 // zanvik-asset-generator SET OUTPUT-FOLDER
 // Draws one set of Zanvik's pictures: launcher, templates, samples or backgrounds.
-#include <QGuiApplication>
+#include "drawings.h"
 
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
-
-#include "drawings.h"
 
 int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s launcher|templates|samples|backgrounds OUTPUT-FOLDER\n", argv[0]);
+        std::fprintf(stderr, "usage: %s launcher|templates|samples|backgrounds OUTPUT-FOLDER\n",
+                     argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[2]));

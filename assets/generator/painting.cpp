@@ -1,7 +1,6 @@
 #include "painting.h"
 
 #include <QPainter>
-
 #include <cstdio>
 #include <cstdlib>
 

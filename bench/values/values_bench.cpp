@@ -1,12 +1,11 @@
 // The value operations on the gallery's hot paths: splitting a large title list, and assembling
 // a download part by part the way the gallery does (buffer = concatBytes(buffer, part)).
-#include <benchmark/benchmark.h>
+#include "foundation/values/operations.h"
 
+#include <benchmark/benchmark.h>
 #include <cstring>
 #include <string>
 #include <vector>
-
-#include "foundation/values/operations.h"
 
 namespace zanvik {
 namespace {

@@ -1,8 +1,8 @@
 #include "foundation/values/bytebuffer.h"
 
-#include <algorithm>
-
 #include "foundation/values/allocation.h"
+
+#include <algorithm>
 
 namespace zanvik {
 

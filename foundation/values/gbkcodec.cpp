@@ -1,10 +1,9 @@
 #include "foundation/values/gbkcodec.h"
 
-#include <iconv.h>
-
+#include <algorithm>
 #include <array>
 #include <cerrno>
-#include <algorithm>
+#include <iconv.h>
 
 namespace zanvik {
 namespace {
@@ -33,11 +32,13 @@ public:
         std::size_t inLeft = in.size();
         char* outPointer = buffer.data();
         std::size_t outLeft = buffer.size();
-        if (iconv(handle_, &inPointer, &inLeft, &outPointer, &outLeft) == static_cast<std::size_t>(-1) ||
+        if (iconv(handle_, &inPointer, &inLeft, &outPointer, &outLeft) ==
+                static_cast<std::size_t>(-1) ||
             inLeft != 0) {
             return false;
         }
-        if (iconv(handle_, nullptr, nullptr, &outPointer, &outLeft) == static_cast<std::size_t>(-1)) {
+        if (iconv(handle_, nullptr, nullptr, &outPointer, &outLeft) ==
+            static_cast<std::size_t>(-1)) {
             return false;
         }
         out.append(buffer.data(), static_cast<std::size_t>(outPointer - buffer.data()));
@@ -53,7 +54,9 @@ bool isTrailByte(char byte) {
     return value >= 0x40 && value <= 0xFE && value != 0x7F;
 }
 
-bool isContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+bool isContinuationByte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
 
 // The length of the UTF-8 sequence that starts with lead, or 0 when lead cannot start one.
 std::size_t utf8SequenceLength(unsigned char lead) {

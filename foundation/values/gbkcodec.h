@@ -1,9 +1,9 @@
 #pragma once
 
+#include "foundation/values/text.h"
+
 #include <string>
 #include <string_view>
-
-#include "foundation/values/text.h"
 
 namespace zanvik {
 

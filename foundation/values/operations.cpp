@@ -11,7 +11,9 @@
 namespace zanvik {
 namespace {
 
-bool startsDoubleByteCharacter(std::uint8_t byte) { return byte >= 0x80; }
+bool startsDoubleByteCharacter(std::uint8_t byte) {
+    return byte >= 0x80;
+}
 
 // Where the scan of findText and splitText goes next from position p of bytes: over one
 // character. Gives npos when a lead byte is followed by the end of the text.
@@ -55,13 +57,21 @@ ByteBuffer concatBytes(ByteBuffer&& a, const ByteBuffer& b) {
     return result;
 }
 
-Text textFromBytes(const ByteBuffer& buffer) { return Text(buffer.asStringView()); }
+Text textFromBytes(const ByteBuffer& buffer) {
+    return Text(buffer.asStringView());
+}
 
-ByteBuffer bytesFromText(const Text& text) { return ByteBuffer::fromString(text.bytes()); }
+ByteBuffer bytesFromText(const Text& text) {
+    return ByteBuffer::fromString(text.bytes());
+}
 
-std::int32_t textLength(const Text& text) { return text.length(); }
+std::int32_t textLength(const Text& text) {
+    return text.length();
+}
 
-std::int32_t byteLength(const ByteBuffer& buffer) { return buffer.length(); }
+std::int32_t byteLength(const ByteBuffer& buffer) {
+    return buffer.length();
+}
 
 std::int32_t findText(const Text& haystack, const Text& needle) {
     const std::string_view h = haystack.bytes();
@@ -139,7 +149,9 @@ std::int32_t compareText(const Text& a, const Text& b) {
     return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
-bool bytesEqual(const ByteBuffer& a, const ByteBuffer& b) { return a == b; }
+bool bytesEqual(const ByteBuffer& a, const ByteBuffer& b) {
+    return a == b;
+}
 
 Text intToText(std::int32_t value) {
     char digits[16];

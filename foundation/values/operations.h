@@ -4,12 +4,12 @@
 // caller; none changes its inputs or keeps state, so all may run on any thread. None fails on
 // its inputs: counts out of range are clamped and absent values count as empty.
 
-#include <cstdint>
-#include <initializer_list>
-
 #include "foundation/values/bytebuffer.h"
 #include "foundation/values/text.h"
 #include "foundation/values/textlist.h"
+
+#include <cstdint>
+#include <initializer_list>
 
 namespace zanvik {
 

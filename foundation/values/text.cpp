@@ -4,7 +4,8 @@
 
 namespace zanvik {
 
-Text::Text(const char* bytes) : Text(bytes == nullptr ? std::string_view() : std::string_view(bytes)) {}
+Text::Text(const char* bytes)
+    : Text(bytes == nullptr ? std::string_view() : std::string_view(bytes)) {}
 
 Text::Text(std::string_view bytes) {
     const std::size_t zero = bytes.find('\0');

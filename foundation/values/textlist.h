@@ -1,9 +1,9 @@
 #pragma once
 
+#include "foundation/values/text.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "foundation/values/text.h"
 
 namespace zanvik {
 

@@ -1,12 +1,11 @@
 // The program's out-of-memory reporter shows an error message box naming the size asked for.
+#include "app/outofmemorybox.h"
+#include "tests/foundation/windows/windowtesting.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-
 #include <gtest/gtest.h>
-
-#include "app/outofmemorybox.h"
-#include "tests/foundation/windows/windowtesting.h"
 
 namespace zanvik {
 namespace {

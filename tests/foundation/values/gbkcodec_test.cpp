@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
+#include "foundation/values/gbkcodec.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include "foundation/values/gbkcodec.h"
 
 namespace zanvik {
 namespace {
@@ -21,7 +20,8 @@ TEST(GbkCodec, RoundTripsRealText) {
         {"Zanvik1.2", "Zanvik1.2"},
         {"设计图", "\xC9\xE8\xBC\xC6\xCD\xBC"},
         {"复制图片", "\xB8\xB4\xD6\xC6\xCD\xBC\xC6\xAC"},
-        {"duang的一下，很亮，很柔", "duang\xB5\xC4\xD2\xBB\xCF\xC2\xA3\xAC\xBA\xDC\xC1\xC1\xA3\xAC\xBA\xDC\xC8\xE1"},
+        {"duang的一下，很亮，很柔",
+         "duang\xB5\xC4\xD2\xBB\xCF\xC2\xA3\xAC\xBA\xDC\xC1\xC1\xA3\xAC\xBA\xDC\xC8\xE1"},
         {"€", "\x80"}, // code page 936 maps 0x80 to the euro sign
     };
     for (const RoundTrip& c : cases) {
@@ -52,13 +52,17 @@ struct BadCase {
 TEST(GbkCodec, InvalidBytesBecomeReplacementCharacters) {
     const std::string r(replacement);
     const std::vector<BadCase> cases = {
-        {"\xB0", r},                       // lone lead byte at the end
+        {"\xB0", r}, // lone lead byte at the end
         {"a\xB0", "a" + r},
-        {"\xB0(", r + "("},               // a lead byte before a non-trail byte costs only itself
-        {"\xB0" "a", "\xE7\x99\xAE"},        // but B0 61 is a character (U+766E)
-        {"\xFF" "a", r + "a"},
-        {"\xB0\x7F", r + "\x7F"},          // 0x7F is no trail byte
-        {"x\xFE\x50y", "x" + r + "y"},     // well-formed pairs that the code page refuses
+        {"\xB0(", r + "("}, // a lead byte before a non-trail byte costs only itself
+        {"\xB0"
+         "a",
+         "\xE7\x99\xAE"}, // but B0 61 is a character (U+766E)
+        {"\xFF"
+         "a",
+         r + "a"},
+        {"\xB0\x7F", r + "\x7F"},      // 0x7F is no trail byte
+        {"x\xFE\x50y", "x" + r + "y"}, // well-formed pairs that the code page refuses
         {"\xA2\xE3", r},
         {"\xB0\xA1\xB0", "啊" + r},
     };
@@ -69,8 +73,8 @@ TEST(GbkCodec, InvalidBytesBecomeReplacementCharacters) {
 
 TEST(GbkCodec, WhatGbkCannotHoldBecomesAQuestionMark) {
     EXPECT_EQ(gbkFromUtf8("a😀b").bytes(), "a?b");
-    EXPECT_EQ(gbkFromUtf8("\xC3(b").bytes(), "?(b");       // broken sequence keeps what follows
-    EXPECT_EQ(gbkFromUtf8("\xE4\xB8").bytes(), "??");      // cut short at the end
+    EXPECT_EQ(gbkFromUtf8("\xC3(b").bytes(), "?(b");  // broken sequence keeps what follows
+    EXPECT_EQ(gbkFromUtf8("\xE4\xB8").bytes(), "??"); // cut short at the end
     EXPECT_EQ(gbkFromUtf8(std::string_view("a\0b", 3)).bytes(), "ab");
 }
 

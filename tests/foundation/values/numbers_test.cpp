@@ -1,19 +1,22 @@
-#include <gtest/gtest.h>
+#include "foundation/values/operations.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <string>
 #include <vector>
-
-#include "foundation/values/operations.h"
 
 namespace zanvik {
 namespace {
 
 TEST(IntToText, PlainDecimal) {
     const std::vector<std::pair<std::int32_t, std::string>> cases = {
-        {0, "0"}, {7, "7"}, {-7, "-7"}, {5000, "5000"},
-        {2147483647, "2147483647"}, {-2147483647 - 1, "-2147483648"},
+        {0, "0"},
+        {7, "7"},
+        {-7, "-7"},
+        {5000, "5000"},
+        {2147483647, "2147483647"},
+        {-2147483647 - 1, "-2147483648"},
     };
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(intToText(value).bytes(), text);
@@ -92,12 +95,12 @@ TEST(TruncateToInt, TowardZeroThroughSixtyFourBits) {
         {0.0, 0},
         {-2147483648.0, -2147483647 - 1},
         {2147483647.0, 2147483647},
-        {4294967295.0, -1},          // 2^32 - 1 keeps its 32 bits
+        {4294967295.0, -1}, // 2^32 - 1 keeps its 32 bits
         {2147483648.0, -2147483647 - 1},
         {3000.0 - 2000.0, 1000},
         {1500.0 - 2000.0, -500},
         {std::numeric_limits<double>::quiet_NaN(), 0},
-        {1e300, -1},                  // saturates at the 64-bit maximum, whose low 32 bits are all ones
+        {1e300, -1}, // saturates at the 64-bit maximum, whose low 32 bits are all ones
     };
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(truncateToInt(value), expected) << "value " << value;

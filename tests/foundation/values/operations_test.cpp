@@ -1,14 +1,15 @@
-#include <gtest/gtest.h>
+#include "foundation/values/operations.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include "foundation/values/operations.h"
 
 namespace zanvik {
 namespace {
 
-ByteBuffer bytes(std::string_view s) { return ByteBuffer::fromString(s); }
+ByteBuffer bytes(std::string_view s) {
+    return ByteBuffer::fromString(s);
+}
 
 std::vector<std::string> fieldsOf(const TextList& list) {
     std::vector<std::string> out;
@@ -54,8 +55,8 @@ TEST(FindText, FollowsCharacterBoundaries) {
         {"[reqimgtitle]abc", "[reqimgtitle]", 1},
         {"[reqimgtitle]abc", "[nextimg]", -1},
         {"xx[img]", "[img]", 3},
-        {"\xB0[img]", "[img]", -1},   // the tag is taken as the trail of a two-byte character
-        {"a[img]", "[img]", 2},       // after an ASCII byte it is found
+        {"\xB0[img]", "[img]", -1},    // the tag is taken as the trail of a two-byte character
+        {"a[img]", "[img]", 2},        // after an ASCII byte it is found
         {"\xB0\xA1[img]", "[img]", 3}, // after a whole two-byte character it is found
         {"ab\xB0", "zz", -1},          // lone lead byte before the end
         {"[IMG]", "[img]", -1},        // case matters
@@ -134,12 +135,14 @@ TEST(BytesLeftAndRight, ClampTheCountAndCopy) {
         {1500, 10, 10},     {0, 5, 0},       {0, -1, 0},
     };
     for (const CutCase& c : cases) {
-        const ByteBuffer b = bytes(std::string_view(content).substr(0, static_cast<std::size_t>(c.length)));
+        const ByteBuffer b =
+            bytes(std::string_view(content).substr(0, static_cast<std::size_t>(c.length)));
         const ByteBuffer left = bytesLeft(b, c.n);
         const ByteBuffer right = bytesRight(b, c.n);
         ASSERT_EQ(byteLength(left), c.expected);
         ASSERT_EQ(byteLength(right), c.expected);
-        EXPECT_EQ(left.asStringView(), b.asStringView().substr(0, static_cast<std::size_t>(c.expected)));
+        EXPECT_EQ(left.asStringView(),
+                  b.asStringView().substr(0, static_cast<std::size_t>(c.expected)));
         EXPECT_EQ(right.asStringView(),
                   b.asStringView().substr(static_cast<std::size_t>(c.length - c.expected)));
         if (c.expected > 0) {
@@ -179,7 +182,8 @@ TEST(CompareText, UnsignedBytesAndAbsentEqualsEmpty) {
 TEST(BytesEqual, LengthAndBytes) {
     EXPECT_TRUE(bytesEqual(ByteBuffer(), bytes("")));
     EXPECT_TRUE(bytesEqual(bytes(std::string_view("a\0b", 3)), bytes(std::string_view("a\0b", 3))));
-    EXPECT_FALSE(bytesEqual(bytes(std::string_view("a\0b", 3)), bytes(std::string_view("a\0c", 3))));
+    EXPECT_FALSE(
+        bytesEqual(bytes(std::string_view("a\0b", 3)), bytes(std::string_view("a\0c", 3))));
     EXPECT_FALSE(bytesEqual(bytes("a"), bytes("ab")));
 }
 

@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
+#include "foundation/values/operations.h"
+#include "foundation/values/outofmemory.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <new>
 #include <vector>
-
-#include "foundation/values/operations.h"
-#include "foundation/values/outofmemory.h"
 
 // This test program's allocator refuses any single allocation of 64 MiB or more, so that a real
 // allocation inside the value code fails as it would when memory runs out.
@@ -24,11 +23,21 @@ void* operator new(std::size_t size) {
     }
     throw std::bad_alloc();
 }
-void* operator new[](std::size_t size) { return ::operator new(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new[](std::size_t size) {
+    return ::operator new(size);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace zanvik {
 namespace {
@@ -49,9 +58,8 @@ TEST(OutOfMemoryDeathTest, AFailedAllocationGoesToTheReporter) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            setOutOfMemoryReporter([](std::size_t asked) {
-                std::fprintf(stderr, "reporter saw %zu bytes\n", asked);
-            });
+            setOutOfMemoryReporter(
+                [](std::size_t asked) { std::fprintf(stderr, "reporter saw %zu bytes\n", asked); });
             const std::vector<std::uint8_t> part(1000, 7);
             ByteBuffer assembled(part.data(), part.size());
             assembled.reserve(100'000'000);

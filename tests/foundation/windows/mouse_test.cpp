@@ -75,15 +75,19 @@ void openModalOnce(Window&, const MouseEvent&) {
 }
 
 const WindowDefinition& openerWindow() {
-    static const WindowDefinition definition{
-        .caption = "opener",
-        .outerSize = {406, 328},
-        .controls = {
-            {.kind = ControlKind::PictureBox, .name = "opener", .place = {10, 10, 100, 100},
-             .leftButtonDown = openModalOnce},
-            {.kind = ControlKind::PictureBox, .name = "b", .place = {150, 10, 100, 100},
-             .leftButtonDown = remember("down b"), .leftButtonUp = remember("up b")},
-        }};
+    static const WindowDefinition definition{.caption = "opener",
+                                             .outerSize = {406, 328},
+                                             .controls = {
+                                                 {.kind = ControlKind::PictureBox,
+                                                  .name = "opener",
+                                                  .place = {10, 10, 100, 100},
+                                                  .leftButtonDown = openModalOnce},
+                                                 {.kind = ControlKind::PictureBox,
+                                                  .name = "b",
+                                                  .place = {150, 10, 100, 100},
+                                                  .leftButtonDown = remember("down b"),
+                                                  .leftButtonUp = remember("up b")},
+                                             }};
     return definition;
 }
 
