@@ -109,12 +109,14 @@ xdotool type --delay 20 "$title"
 
 # The browse button (250, 112), 80 × 26; the dialog's name box has the focus.
 click_at 290 125
-dialog=$(wait_for_window "选择图片(仅支持jpg格式)") || fail "the browse button opened no dialog"
+# xdotool takes the caption as a regular expression: the brackets are escaped.
+dialog_caption='选择图片\(仅支持jpg格式\)'
+wait_for_window "$dialog_caption" >/dev/null || fail "the browse button opened no dialog"
 sleep 0.5
 xdotool type --delay 10 "$picture"
 sleep 0.2
 xdotool key Return
-wait_until_gone "选择图片(仅支持jpg格式)" || fail "the dialog did not take the typed path"
+wait_until_gone "$dialog_caption" || fail "the dialog did not take the typed path"
 sleep 0.3
 
 # The send button (32, 216), 96 × 32.
