@@ -42,8 +42,8 @@ void sendPressed(Window& window) {
         return;
     }
     const std::uint64_t upload = client.beginUpload();
-    const bool started = startWorkerThread(
-        [anchor = client.anchor(), sender = client.link().sender(), upload] {
+    const bool started =
+        startWorkerThread([anchor = client.anchor(), sender = client.link().sender(), upload] {
             sendTitleWorker(anchor, sender, upload);
         });
     if (!started) {

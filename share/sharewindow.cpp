@@ -98,10 +98,8 @@ WindowDefinition shareWindowDefinitionWith(ShareClient::ConnectRoutine connect) 
 }
 
 const WindowDefinition& shareWindowDefinition() {
-    static const WindowDefinition definition =
-        shareWindowDefinitionWith([](ImageServerLink& link) {
-            return protocol::connectToServer(link);
-        });
+    static const WindowDefinition definition = shareWindowDefinitionWith(
+        [](ImageServerLink& link) { return protocol::connectToServer(link); });
     return definition;
 }
 

@@ -71,8 +71,7 @@ void drawTrail(QPainter& painter) {
 }
 
 void drawPlane(QPainter& painter) {
-    const QPointF nose(520, 230), tail(410, 300), wingTip(440, 250), fold(455, 290),
-        keel(445, 320);
+    const QPointF nose(520, 230), tail(410, 300), wingTip(440, 250), fold(455, 290), keel(445, 320);
     painter.setPen(QPen(QColor(60, 72, 100), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(QColor(255, 255, 255));
     painter.drawPolygon(QPolygonF{{nose, wingTip, tail, fold}});

@@ -13,9 +13,17 @@ TEST(SizeLabelTest, KilobytesRoundedWithoutTrailingZeros) {
         std::int32_t bytes;
         std::string expected;
     } cases[] = {
-        {1000, "0.98 kb"}, {1024, "1 kb"},    {5000, "4.88 kb"},  {1, "0 kb"},
-        {51200, "50 kb"},  {1536, "1.5 kb"},  {0, "0 kb"},        {5, "0 kb"},
-        {1029, "1 kb"},    {1034, "1.01 kb"}, {2147483647, "2097152 kb"},
+        {1000, "0.98 kb"},
+        {1024, "1 kb"},
+        {5000, "4.88 kb"},
+        {1, "0 kb"},
+        {51200, "50 kb"},
+        {1536, "1.5 kb"},
+        {0, "0 kb"},
+        {5, "0 kb"},
+        {1029, "1 kb"},
+        {1034, "1.01 kb"},
+        {2147483647, "2097152 kb"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(sizeLabelText(c.bytes).bytes(), c.expected) << c.bytes;

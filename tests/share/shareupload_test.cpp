@@ -7,8 +7,8 @@
 #include "tests/link/eventpump.h"
 #include "tests/share/sharewindowfixture.h"
 
-#include <fstream>
 #include <atomic>
+#include <fstream>
 #include <thread>
 #include <vector>
 

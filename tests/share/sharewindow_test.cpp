@@ -99,7 +99,7 @@ TEST_F(ShareWindowTest, BrowseShowsSizeOfEachFile) {
         std::int32_t bytes;
         const char* label;
     } cases[] = {
-        {1000, "0.98 kb"}, {1024, "1 kb"}, {5000, "4.88 kb"},
+        {1000, "0.98 kb"}, {1024, "1 kb"},   {5000, "4.88 kb"},
         {1, "0 kb"},       {51200, "50 kb"}, {1536, "1.5 kb"},
     };
     for (const auto& c : cases) {

@@ -28,10 +28,8 @@ void ShareWindowTest::SetUp() {
 }
 
 void ShareWindowTest::openWindowConnectingTo(int port) {
-    definition = std::make_unique<WindowDefinition>(
-        shareWindowDefinitionWith([port](ImageServerLink& link) {
-            return link.connectTo(Text("127.0.0.1"), port);
-        }));
+    definition = std::make_unique<WindowDefinition>(shareWindowDefinitionWith(
+        [port](ImageServerLink& link) { return link.connectTo(Text("127.0.0.1"), port); }));
     ASSERT_TRUE(loadWindow(*definition, Modality::Modeless));
     window = openWindow(*definition);
     ASSERT_NE(window, nullptr);
