@@ -62,6 +62,10 @@ TEST_F(ShareWindowTest, OpensWithItsControlsAndReportsTheConnection) {
     EXPECT_EQ(widget(share::preview)->geometry(), QRect(170, 152, 160, 130));
     EXPECT_EQ(window->control(share::preview).displayMode(), displayModeStretch);
     EXPECT_EQ(receiveUntilQuiet(), "") << "connecting sends nothing";
+    // The background illustration is stretched over the client area: a pale blue sky at the
+    // top right, where no control stands, not the plain button face.
+    const QColor sky = window->widget()->grab().toImage().pixelColor(400, 6);
+    EXPECT_GT(sky.blue(), sky.red() + 20) << sky.name().toStdString();
 }
 
 TEST_F(ShareWindowTest, StartsFromTheDefinitionButKeepsTheUploadBuffer) {
