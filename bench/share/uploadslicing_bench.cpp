@@ -1,0 +1,65 @@
+// What cutting the upload buffer costs: each chunk of an upload is cut off the front of
+// uploadBuffer (bytesLeft, then bytesRight of the rest), which copies what is left every time,
+// so a picture of n bytes copies about n² / 4000 bytes in all. Measured against the baseline of
+// copying the same chunks out of a buffer that stays whole (one pass over the picture).
+// Run: build/debug/bench/share/share_upload_bench (a release build gives the honest figures).
+#include "foundation/values/operations.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+constexpr std::int32_t chunkSize = 2000;
+
+zanvik::ByteBuffer picture(std::int64_t size) {
+    return zanvik::ByteBuffer::fromString(std::string(static_cast<std::size_t>(size), '\x5a'));
+}
+
+// The upload as the window does it: the buffer keeps only the bytes not yet sent.
+void CutOffTheFront(benchmark::State& state) {
+    const zanvik::ByteBuffer whole = picture(state.range(0));
+    for (auto _ : state) {
+        zanvik::ByteBuffer buffer = whole;
+        while (true) {
+            const zanvik::ByteBuffer chunk = zanvik::bytesLeft(buffer, chunkSize);
+            if (chunk.empty()) {
+                break;
+            }
+            benchmark::DoNotOptimize(chunk.data());
+            buffer = zanvik::bytesRight(
+                buffer, zanvik::truncateToInt(zanvik::byteLength(buffer) - double{chunkSize}));
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
+// Baseline: the same chunks copied out of the whole picture, an offset moving along.
+void CopyChunksFromWhole(benchmark::State& state) {
+    const zanvik::ByteBuffer whole = picture(state.range(0));
+    for (auto _ : state) {
+        zanvik::ByteBuffer buffer = whole;
+        for (std::int32_t offset = 0; offset < buffer.length(); offset += chunkSize) {
+            const std::int32_t count = std::min(chunkSize, buffer.length() - offset);
+            const zanvik::ByteBuffer chunk(buffer.data() + offset, static_cast<std::size_t>(count));
+            benchmark::DoNotOptimize(chunk.data());
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
+BENCHMARK(CutOffTheFront)
+    ->Arg(256 << 10)
+    ->Arg(1 << 20)
+    ->Arg(8 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(CopyChunksFromWhole)
+    ->Arg(256 << 10)
+    ->Arg(1 << 20)
+    ->Arg(8 << 20)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
