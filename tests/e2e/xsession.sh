@@ -1,6 +1,6 @@
 # Shell helpers for the whole-program tests under Xvfb, sourced by each test script.
-# The script sets `log` (the program's output file) before calling fail, and `pid` once the
-# program runs. X and Y are the client-area origin of the window last measured with
+# The script sets `log` (the program's output file) before calling fail, `server_log` when it
+# runs an image server, and `pid` once the program runs. X and Y are the client-area origin of the window last measured with
 # measure_window.
 
 fail() {
@@ -8,6 +8,10 @@ fail() {
   if [ -n "${log:-}" ] && [ -f "$log" ]; then
     echo "--- program output ---" >&2
     cat "$log" >&2
+  fi
+  if [ -n "${server_log:-}" ] && [ -f "$server_log" ]; then
+    echo "--- server output ---" >&2
+    cat "$server_log" >&2
   fi
   [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
   exit 1
@@ -47,4 +51,10 @@ click_at() {
   sleep 0.1
   xdotool mouseup 1
   sleep 0.2
+}
+
+# True when something accepts connections on 127.0.0.1 at the given port (default 11342, the
+# port compiled into the program).
+listening() {
+  (exec 3<>"/dev/tcp/127.0.0.1/${1:-11342}") 2>/dev/null
 }

@@ -22,47 +22,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-  echo "FAIL: $*" >&2
-  echo "--- program output ---" >&2
-  cat "$log" >&2 2>/dev/null
-  echo "--- server output ---" >&2
-  cat "$server_log" >&2 2>/dev/null
-  exit 1
-}
-
-listening() {
-  (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null
-}
-
-# Waits (at most 15 s) until a visible window has exactly this caption; prints its id.
-wait_for_window() {
-  for _ in $(seq 150); do
-    if id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-
-wait_until_gone() {
-  for _ in $(seq 150); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# Clicks at a place of the share window's client area.
-click_at() {
-  xdotool mousemove $((X + $1)) $((Y + $2))
-  xdotool mousedown 1
-  sleep 0.1
-  xdotool mouseup 1
-  sleep 0.3
-}
+# shellcheck source=../e2e/xsession.sh
+source "${ZANVIK_E2E_HELPERS:?run through ctest}"
 
 if listening; then
   echo "SKIP: port $port is taken by another program; the program can reach no server of ours"
@@ -91,7 +52,7 @@ size=$(stat -c %s "$picture")
 pid=$!
 
 main=$(wait_for_window "Zanvik1.2") || fail "no window titled Zanvik1.2 appeared"
-eval "$(xdotool getwindowgeometry --shell "$main")"
+measure_window "$main"
 # Tile 4 (图片框4) at (320, 40), 104 × 120: it opens the share window as the button goes down.
 xdotool mousemove $((X + 372)) $((Y + 100))
 xdotool mousedown 1
@@ -100,7 +61,7 @@ xdotool mouseup 1
 share=$(wait_for_window "连接图片服务器成功") || fail "tile 4 opened no connected share window"
 xdotool search --onlyvisible --name "^Zanvik1.2\$" >/dev/null 2>&1 ||
   fail "MainWindow did not stay visible behind the share window"
-eval "$(xdotool getwindowgeometry --shell "$share")"
+measure_window "$share"
 sleep 0.3
 
 # The title box (106, 20), 224 × 24.
