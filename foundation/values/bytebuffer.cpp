@@ -24,6 +24,7 @@ void ByteBuffer::append(std::span<const std::uint8_t> more) {
     if (more.empty()) {
         return;
     }
+    compact();
     const std::size_t total = bytes_.size() + more.size();
     detail::allocating(total, [&] {
         if (total > bytes_.capacity()) {
@@ -34,7 +35,24 @@ void ByteBuffer::append(std::span<const std::uint8_t> more) {
 }
 
 void ByteBuffer::reserve(std::size_t capacity) {
+    compact();
     detail::allocating(capacity, [&] { bytes_.reserve(capacity); });
+}
+
+void ByteBuffer::dropFront(std::size_t count) {
+    start_ += std::min(count, bytes_.size() - start_);
+    if (start_ == bytes_.size()) {
+        // Nothing is left: give the storage back, as a fresh empty buffer holds none.
+        std::vector<std::uint8_t>().swap(bytes_);
+        start_ = 0;
+    }
+}
+
+void ByteBuffer::compact() {
+    if (start_ != 0) {
+        bytes_.erase(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(start_));
+        start_ = 0;
+    }
 }
 
 } // namespace zanvik

@@ -144,6 +144,13 @@ ByteBuffer bytesRight(const ByteBuffer& buffer, std::int32_t n) {
     return {buffer.data() + (buffer.length() - k), static_cast<std::size_t>(k)};
 }
 
+ByteBuffer bytesRight(ByteBuffer&& buffer, std::int32_t n) {
+    const std::int32_t k = std::clamp(n, 0, buffer.length());
+    ByteBuffer result = std::move(buffer);
+    result.dropFront(static_cast<std::size_t>(result.length() - k));
+    return result;
+}
+
 std::int32_t compareText(const Text& a, const Text& b) {
     const int order = a.bytes().compare(b.bytes()); // char_traits<char> compares as unsigned
     return order < 0 ? -1 : (order > 0 ? 1 : 0);

@@ -47,6 +47,9 @@ TextList splitText(const Text& text, const Text& separator);
 // The first / last k bytes, with k = n clamped to 0..length. Always a copy.
 ByteBuffer bytesLeft(const ByteBuffer& buffer, std::int32_t n);
 ByteBuffer bytesRight(const ByteBuffer& buffer, std::int32_t n);
+// The same last k bytes, taken from a buffer that is given up: its front is dropped in place, so
+// `buffer = bytesRight(std::move(buffer), length - 2000)` costs no copy of what stays.
+ByteBuffer bytesRight(ByteBuffer&& buffer, std::int32_t n);
 
 // Byte-wise comparison as unsigned values: negative, 0 or positive.
 std::int32_t compareText(const Text& a, const Text& b);

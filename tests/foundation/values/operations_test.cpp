@@ -151,6 +151,39 @@ TEST(BytesLeftAndRight, ClampTheCountAndCopy) {
     }
 }
 
+// An upload cuts its chunks off the front of the buffer it gives up; every state along the way,
+// and copies and appends of it, must hold exactly the bytes not yet cut.
+TEST(BytesRight, CuttingTheFrontOfAGivenUpBufferKeepsTheRestExactly) {
+    std::string content(4001, '\0');
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        content[i] = static_cast<char>(i * 13 + 1);
+    }
+    ByteBuffer buffer = bytes(content);
+    std::size_t cut = 0;
+    for (const std::int32_t chunk : {2000, 2000, 1}) {
+        EXPECT_EQ(bytesLeft(buffer, 2000).asStringView(), std::string_view(content).substr(cut, 2000));
+        buffer = bytesRight(std::move(buffer), byteLength(buffer) - chunk);
+        cut += static_cast<std::size_t>(chunk);
+        const std::string_view rest = std::string_view(content).substr(cut);
+        EXPECT_EQ(buffer.asStringView(), rest);
+        const ByteBuffer copy = buffer;
+        EXPECT_EQ(copy, buffer);
+        EXPECT_EQ(concatBytes(copy, bytes("z")).asStringView(), std::string(rest) + "z");
+        ByteBuffer appended = buffer;
+        appended.append(bytes("xy").bytes());
+        EXPECT_EQ(appended.asStringView(), std::string(rest) + "xy");
+    }
+    EXPECT_TRUE(buffer.empty());
+    EXPECT_EQ(buffer, ByteBuffer());
+    EXPECT_TRUE(bytesRight(std::move(buffer), -5).empty());
+
+    ByteBuffer source = bytes("abcdef");
+    ByteBuffer moved = std::move(source);
+    EXPECT_EQ(moved.asStringView(), "abcdef");
+    EXPECT_TRUE(source.empty()); // NOLINT(bugprone-use-after-move): a moved-from buffer is empty
+    EXPECT_EQ(byteLength(source), 0);
+}
+
 TEST(Concatenation, JoinsInOrderAndEmptyStaysEmpty) {
     EXPECT_TRUE(concatText(Text(), "", Text()).empty());
     EXPECT_EQ(concatText("[title]", "\xC4\xE3").bytes(), "[title]\xC4\xE3");
