@@ -50,7 +50,8 @@ bool requestPicture(Window& window, const Text& title) {
     ProcessState& state = processState();
     state.downloadBuffer = ByteBuffer();
     client.requestedTitle = title;
-    const bool sent = client.connectionOpen && client.link.sendBytes(protocol::pictureRequest(title));
+    const bool sent =
+        client.connectionOpen && client.link.sendBytes(protocol::pictureRequest(title));
     state.downloadFinished = false;
     return sent;
 }

@@ -26,7 +26,8 @@ NonVisualSetUp attachClient(std::optional<ServerEndpoint> endpoint) {
 } // namespace
 
 WindowDefinition galleryWindowDefinitionFor(std::optional<ServerEndpoint> endpoint) {
-    return WindowDefinition{
+    // clang-format off
+    WindowDefinition definition{
         .caption = caption::initial,
         .outerSize = {558, 410},
         .border = WindowBorder::Fixed,
@@ -74,6 +75,8 @@ WindowDefinition galleryWindowDefinitionFor(std::optional<ServerEndpoint> endpoi
              .name = clientName,
              .setUp = attachClient(std::move(endpoint))},
         }};
+    // clang-format on
+    return definition;
 }
 
 } // namespace gallery

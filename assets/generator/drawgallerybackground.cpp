@@ -5,8 +5,8 @@
 #include "painting.h"
 
 #include <QLinearGradient>
-#include <QPainterPath>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRadialGradient>
 #include <array>
 

@@ -30,8 +30,8 @@ TEST_F(GalleryTest, PartsOf1000And1000And500AreCountedCachedShownAndCopied) {
     EXPECT_TRUE(window->control(names::reconnectButtonName).disabled());
     EXPECT_FALSE(window->control(names::pullListButtonName).disabled());
 
-    const std::vector<std::pair<std::size_t, std::size_t>> parts{{0, 1000}, {1000, 1000},
-                                                                  {2000, 500}};
+    const std::vector<std::pair<std::size_t, std::size_t>> parts{
+        {0, 1000}, {1000, 1000}, {2000, 500}};
     for (const auto& [start, length] : parts) {
         const std::vector<std::string> seen = arrive(picture.substr(start, length));
         EXPECT_EQ(seen, std::vector<std::string>{"加载图片碎片长度：" + std::to_string(length) +

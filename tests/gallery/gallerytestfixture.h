@@ -7,15 +7,13 @@
 
 #include <QImage>
 #include <QListWidget>
-#include <gtest/gtest.h>
 #include <chrono>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-
 
 namespace zanvik::testing {
 

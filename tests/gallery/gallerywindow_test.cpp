@@ -58,8 +58,7 @@ struct TitleListCase {
     std::vector<std::string> entries;
 };
 
-class TitleListTest : public GalleryTest,
-                      public ::testing::WithParamInterface<TitleListCase> {};
+class TitleListTest : public GalleryTest, public ::testing::WithParamInterface<TitleListCase> {};
 
 TEST_P(TitleListTest, ReplacesTheEntriesWithOneCaptionPerEntry) {
     const TitleListCase& row = GetParam();
@@ -67,9 +66,8 @@ TEST_P(TitleListTest, ReplacesTheEntriesWithOneCaptionPerEntry) {
     EXPECT_EQ(listEntries(), row.entries);
     EXPECT_TRUE(listEnabled());
     // The window's title only reports changes: repeats of "列表处理完毕！" show as one.
-    const std::string arrivalCaption = "加载图片碎片长度：" +
-                                       std::to_string(13 + gbk(row.titlesUtf8).size()) +
-                                       "，已加载：0";
+    const std::string arrivalCaption =
+        "加载图片碎片长度：" + std::to_string(13 + gbk(row.titlesUtf8).size()) + "，已加载：0";
     std::vector<std::string> expected{arrivalCaption};
     if (!row.entries.empty()) {
         expected.emplace_back("列表处理完毕！");
