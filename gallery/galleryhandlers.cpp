@@ -1,6 +1,7 @@
 #include "gallery/galleryhandlers.h"
 
 #include "app/processstate.h"
+#include "foundation/pictures/decodepicture.h"
 #include "foundation/services/clipboard.h"
 #include "foundation/values/gbkcodec.h"
 #include "foundation/values/operations.h"
@@ -51,7 +52,9 @@ void pullListClicked(Window& window) {
 void titleSelected(Window& window) {
     const Text title = selectedTitle(window);
     ByteBuffer cached = readCachedPicture(title);
-    if (!cached.empty()) {
+    // A cache file that holds no picture (empty, cut short, damaged) is a miss: the download
+    // then replaces it, instead of an empty picture being served for good.
+    if (!cached.empty() && decodePicture(cached)) {
         ProcessState& state = processState();
         state.downloadBuffer = std::move(cached);
         window.control(pictureBoxName).setPicture(state.downloadBuffer);

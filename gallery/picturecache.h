@@ -2,7 +2,8 @@
 
 // The local picture cache: one file per title in the folder "images" of the run directory,
 // named after the title with ".jpg" added, holding the picture's bytes as downloaded. The
-// program never creates the folder, and never deletes or refreshes a cache file.
+// program never creates the folder, and never deletes a cache file; a file that holds no
+// picture is downloaded again and replaced.
 //
 // A title comes from the network, so it reaches the file system only when it is safe as one
 // file name (isSafeCacheTitle); every other title is never looked up nor stored. Look-ups are

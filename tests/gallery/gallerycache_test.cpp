@@ -44,7 +44,7 @@ const std::vector<TitleCase> titleCases{
     {"chinese", gbk("我竟无言以对"), true},
     {"wildcards", "*?", true},
     {"innerDots", "a..b", true},
-    {"secondByte5C", "\x95\x5C", true},                // a GBK character ending in 0x5C
+    {"secondByte5C", "\x95\x5C", true}, // a GBK character ending in 0x5C
     {"longest", chineseOfUtf8Bytes(gallery::maxCacheFileNameBytes - 4), true},
     {"empty", "", false},
     {"slash", "a/b", false},
@@ -102,11 +102,28 @@ TEST_F(GalleryTest, ACachedPictureNeedsNoConnection) {
     EXPECT_EQ(clipboardImage().size(), QSize(40, 30));
 }
 
-TEST_F(GalleryTest, AnEmptyCacheFileIsAMiss) {
-    writeWholeFile(cache.fileOf(firstTitle), "");
-    select(0);
-    EXPECT_EQ(sent(), "[reqimgdata]" + gbk(firstTitle));
+struct BrokenCacheCase {
+    const char* name;
+    std::string (*bytes)(); // made in the test, once Qt is up
+};
+
+class BrokenCacheFileTest : public GalleryTest,
+                            public ::testing::WithParamInterface<BrokenCacheCase> {};
+
+TEST_P(BrokenCacheFileTest, IsAMissAndTheDownloadReplacesIt) {
+    writeWholeFile(cache.fileOf(firstTitle), GetParam().bytes());
+    const std::string picture = jpegOfSize(1300);
+    download(0, {picture});
+    EXPECT_EQ(readWholeFile(cache.fileOf(firstTitle)), picture);
+    EXPECT_EQ(clipboardImage().size(), QSize(40, 30));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    CacheFiles, BrokenCacheFileTest,
+    ::testing::Values(BrokenCacheCase{"empty", [] { return std::string(); }},
+                      BrokenCacheCase{"notAPicture", [] { return std::string("text"); }},
+                      BrokenCacheCase{"cutShort", [] { return jpegOfSize(1000).substr(0, 500); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GalleryTest, WildcardTitlesMatchOnlyTheirOwnFile) {
     writeWholeFile(cache.fileOf("anything"), jpegOfSize(900));
