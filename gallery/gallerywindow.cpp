@@ -35,7 +35,7 @@ WindowDefinition galleryWindowDefinitionFor(std::optional<ServerEndpoint> endpoi
         .minimiseButton = false,
         .maximiseButton = false,
         .backColour = Colour::buttonFace(),
-        .backgroundPicture = ":/gallery/background.jpg",
+        .backgroundPicture = ":/gallery/gallery.jpg",
         .backgroundMode = backgroundStretch,
         .escCloses = true,
         .created = windowCreated,

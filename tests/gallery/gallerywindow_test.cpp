@@ -41,6 +41,16 @@ TEST_F(GalleryTest, OpensConnectedWithTheServersSampleTitlesAndAStretchingPictur
               "自动复制选定图片-粘贴即可发送");
 }
 
+TEST(GalleryDefinition, BackgroundIsTheCompiledIn640By640Illustration) {
+    const QString path = QString::fromUtf8(
+        galleryWindowDefinition().backgroundPicture.data(),
+        static_cast<qsizetype>(galleryWindowDefinition().backgroundPicture.size()));
+    const QImage background(path);
+    EXPECT_EQ(background.size(), QSize(640, 640)) << path.toStdString();
+    EXPECT_EQ(galleryWindowDefinition().backgroundMode, backgroundStretch);
+    EXPECT_EQ(galleryWindowDefinition().outerSize, (Size{558, 410}));
+}
+
 TEST_F(GalleryTest, WithoutAServerItSaysSoAndKeepsTheSamplesAndTheReconnectButton) {
     openWindow(LoopbackListener::unusedPort(), false);
     EXPECT_EQ(caption(), "连接图片服务器失败");
