@@ -1,6 +1,7 @@
 // The gallery window's background: a wall of pinned instant photos under a warm evening sky,
 // drawn from shapes only. 640 × 640; the window stretches it over its client area, so nothing
-// in it depends on the window's aspect ratio, and the left half stays calm behind the list.
+// in it depends on the window's aspect ratio. The left half stays calm behind the list, the
+// buttons and the red note.
 #include "drawings.h"
 #include "painting.h"
 
@@ -98,7 +99,6 @@ void drawGalleryBackground(const QDir& out) {
         Photo{{545, 150}, 5, QColor(160, 220, 150), 1},
         Photo{{395, 470}, 4, QColor(230, 170, 200), 2},
         Photo{{540, 480}, -5, QColor(200, 190, 240), 0},
-        Photo{{80, 560}, 8, QColor(240, 210, 140), 1},
     };
     for (const Photo& photo : photos) {
         drawPhoto(painter, photo.centre, photo.angle, photo.scene, photo.face);
