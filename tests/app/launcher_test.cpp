@@ -2,6 +2,7 @@
 #include "app/aboutwindow.h"
 #include "app/mainwindow.h"
 #include "app/processstate.h"
+#include "app/tilewindows.h"
 #include "foundation/values/gbkcodec.h"
 #include "foundation/windows/labelwidget.h"
 #include "foundation/windows/layerstate.h"
@@ -129,6 +130,10 @@ TEST_P(TileSequence, OpensTheWindowOfTheTileThatGetsTheRelease) {
             QTest::keyClick(about->widget(), Qt::Key_Escape);
         });
     }
+    if (std::string(row.releaseOn) == "图片框3" && galleryWindow() != nullptr) {
+        // Tile 3 opens the gallery modally when it is part of the build: close it again.
+        testing::afterLoopStarts([] { testing::openedWindow(*galleryWindow()).close(); });
+    }
     testing::pressLeft(tile(row.pressOn));
     testing::moveMouse(tile(row.releaseOn), testing::centreOf(tile(row.releaseOn)), true);
     testing::releaseLeft(tile(row.releaseOn));
@@ -146,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TileCase{"PressAndReleaseOnTile2", "图片框2", "图片框2", false, true, false},
         TileCase{"PressOnTile1ReleaseOnTile2", "图片框1", "图片框2", false, true, false},
-        // Tile 3's window is not part of this build: nothing opens, the sequence still runs.
+        // Tile 3's window (the gallery, closed again at once when it is built) is not About.
         TileCase{"PressOnTile1ReleaseOnTile3", "图片框1", "图片框3", false, false, false},
         TileCase{"ReleaseOutsideTheTilesKeepsTheTileArmed", "图片框2", "标签4", false, false, true},
         TileCase{"ReleaseOnTheDecorationKeepsTheTileArmed", "图片框2", "图片框5", false, false,
