@@ -59,7 +59,18 @@ fi
 mkdir "$work/data" "$work/tmp"
 "$server" --address 127.0.0.1 --port 11342 --data "$work/data" >"$work/server.log" 2>&1 &
 server_pid=$!
-for _ in $(seq 100); do port_taken && break; sleep 0.1; done
+for _ in $(seq 100); do
+  port_taken && break
+  if ! kill -0 "$server_pid" 2>/dev/null; then
+    # Another program holds the port without listening on it (bound, or about to listen).
+    if grep -q "cannot listen" "$work/server.log"; then
+      echo "SKIP: 127.0.0.1:11342 is taken by another program: $(cat "$work/server.log")"
+      exit 77
+    fi
+    fail "the image server ended at start"
+  fi
+  sleep 0.1
+done
 port_taken || fail "the image server did not start listening on 11342"
 
 if [ ! -d "$images" ]; then
