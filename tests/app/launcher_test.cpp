@@ -133,6 +133,9 @@ TEST_P(TileSequence, OpensTheWindowOfTheTileThatGetsTheRelease) {
     if (std::string(row.pressOn) == "图片框4" && shareWindow() != nullptr) {
         // Tile 4 opens the share window modally on the press: close it from inside its loop.
         testing::afterLoopStarts([] { testing::openedWindow(*shareWindow()).close(); });
+    } else if (std::string(row.releaseOn) == "图片框3" && galleryWindow() != nullptr) {
+        // Tile 3 opens the gallery modally when it is part of the build: close it again.
+        testing::afterLoopStarts([] { testing::openedWindow(*galleryWindow()).close(); });
     }
     testing::pressLeft(tile(row.pressOn));
     testing::moveMouse(tile(row.releaseOn), testing::centreOf(tile(row.releaseOn)), true);
@@ -151,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TileCase{"PressAndReleaseOnTile2", "图片框2", "图片框2", false, true, false},
         TileCase{"PressOnTile1ReleaseOnTile2", "图片框1", "图片框2", false, true, false},
-        // Tile 3's window is not part of this build: nothing opens, the sequence still runs.
+        // Tile 3's window (the gallery, closed again at once when it is built) is not About.
         TileCase{"PressOnTile1ReleaseOnTile3", "图片框1", "图片框3", false, false, false},
         TileCase{"ReleaseOutsideTheTilesKeepsTheTileArmed", "图片框2", "标签4", false, false, true},
         TileCase{"ReleaseOnTheDecorationKeepsTheTileArmed", "图片框2", "图片框5", false, false,
