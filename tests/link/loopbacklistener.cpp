@@ -15,6 +15,10 @@ LoopbackListener::LoopbackListener(int backlog, int port) {
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = htons(static_cast<std::uint16_t>(port));
     socklen_t size = sizeof address;
+    // Connections it accepts inherit the option, so that the TIME_WAIT they leave on a fixed
+    // port does not keep the next test's server (which sets it too) from listening there.
+    const int reuse = 1;
+    ::setsockopt(fd_, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
     if (::bind(fd_, reinterpret_cast<const sockaddr*>(&address), size) == 0 &&
         ::listen(fd_, backlog) == 0 &&
         ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size) == 0) {
