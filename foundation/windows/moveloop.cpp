@@ -61,14 +61,18 @@ private:
     // The pointer is held inside the parent, so the control's top-left may leave it by at
     // most the distance between the press and the control's top-left.
     void follow(QPoint global) {
-        const QWidget* parent = moving_->parentWidget();
+        QWidget* const moving = moving_.data();
+        if (moving == nullptr) {
+            return;
+        }
+        const QWidget* parent = moving->parentWidget();
         QPoint pointer = global;
         if (parent != nullptr) {
             const QRect area(parent->mapToGlobal(QPoint(0, 0)), parent->size());
             pointer.setX(std::clamp(pointer.x(), area.left(), area.right()));
             pointer.setY(std::clamp(pointer.y(), area.top(), area.bottom()));
         }
-        moving_->move(start_ + (pointer - anchor_));
+        moving->move(start_ + (pointer - anchor_));
     }
 
     QPointer<QWidget> moving_;
