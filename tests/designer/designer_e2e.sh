@@ -78,18 +78,8 @@ diff=$(differing_pixels "$work/clipboard.png" "$work/screen.png")
   fail "the clipboard picture shows the initial captions, not the edited ones"
 [ ! -e "$work/tmp/a1.jpg" ] || fail "the temporary file a1.jpg was left behind"
 
-xdotool windowfocus --sync "$designer" 2>/dev/null || true
-xdotool key Escape
+press_escape "$designer"
 wait_until_gone "设计区" || fail "Esc did not close the designer"
 main=$(wait_for_window "Zanvik1.2") || fail "MainWindow did not come back"
-xdotool windowfocus --sync "$main" 2>/dev/null || true
-xdotool key Escape
-for _ in $(seq 150); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "Esc on MainWindow did not end the program"
-wait "$pid"
-code=$?
-[ "$code" -eq 0 ] || fail "the program ended with exit code $code, not 0"
+end_program_with_escape "$main"
 echo "PASS"

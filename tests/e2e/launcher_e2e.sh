@@ -30,19 +30,9 @@ xdotool mouseup 1
 about=$(wait_for_window "关于Zanvik") || fail "the About tile opened no AboutWindow"
 wait_until_gone "Zanvik1.2" || fail "MainWindow stayed visible while AboutWindow was open"
 
-xdotool windowfocus --sync "$about" 2>/dev/null || true
-xdotool key Escape
+press_escape "$about"
 wait_until_gone "关于Zanvik" || fail "Esc did not close AboutWindow"
 main=$(wait_for_window "Zanvik1.2") || fail "MainWindow did not come back"
 
-xdotool windowfocus --sync "$main" 2>/dev/null || true
-xdotool key Escape
-for _ in $(seq 150); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "Esc on MainWindow did not end the program"
-wait "$pid"
-code=$?
-[ "$code" -eq 0 ] || fail "the program ended with exit code $code, not 0"
+end_program_with_escape "$main"
 echo "PASS"

@@ -58,3 +58,24 @@ click_at() {
 listening() {
   (exec 3<>"/dev/tcp/127.0.0.1/${1:-11342}") 2>/dev/null
 }
+
+# Gives a window the keyboard focus and presses Esc in it.
+press_escape() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  xdotool key Escape
+}
+
+# Presses Esc on MainWindow (its window id) and checks that the program, started as `pid`, then
+# ends with exit code 0.
+end_program_with_escape() {
+  press_escape "$1"
+  for _ in $(seq 150); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "Esc on MainWindow did not end the program"
+  wait "$pid"
+  local code=$?
+  pid=""
+  [ "$code" -eq 0 ] || fail "the program ended with exit code $code, not 0"
+}

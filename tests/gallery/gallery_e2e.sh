@@ -88,7 +88,6 @@ want=$(/usr/bin/identify -format "%wx%h" "$sample") || fail "the sample does not
 [ "$got" = "$want" ] || fail "the clipboard picture is $got, the sample $want"
 cmp -s "$cached" "$sample" || fail "the cache file $cached does not hold the sample's bytes"
 
-xdotool windowfocus --sync "$gallery" 2>/dev/null || true
-xdotool key Escape
+press_escape "$gallery"
 main=$(wait_for_window "Zanvik1.2") || fail "MainWindow did not come back after the gallery closed"
 echo "PASS"

@@ -101,19 +101,8 @@ ASAN_OPTIONS=detect_leaks=0 "$server" export "$work/export" --data "$work/data" 
   fail "export failed"
 cmp -s "$picture" "$work/export/$title.jpg" || fail "the stored picture differs from the file"
 
-xdotool windowfocus --sync "$share" 2>/dev/null || true
-xdotool key Escape
+press_escape "$share"
 wait_until_gone "$done_caption" || fail "Esc did not close the share window"
 main=$(wait_for_window "Zanvik1.2") || fail "MainWindow is gone"
-xdotool windowfocus --sync "$main" 2>/dev/null || true
-xdotool key Escape
-for _ in $(seq 150); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "Esc on MainWindow did not end the program"
-wait "$pid"
-code=$?
-pid=""
-[ "$code" -eq 0 ] || fail "the program ended with exit code $code, not 0"
+end_program_with_escape "$main"
 echo "PASS"
