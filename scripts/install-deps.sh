@@ -11,7 +11,7 @@ packages=(
   libasio-dev libsqlite3-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool xclip x11-utils imagemagick
+  xvfb xauth xdotool xclip x11-utils imagemagick
   # fonts: Chinese text must never show as boxes
   fonts-wqy-microhei fonts-arphic-gkai00mp fonts-dejavu-core
   # server benchmark peers
