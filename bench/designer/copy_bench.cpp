@@ -4,6 +4,7 @@
 // handing it to the clipboard, measured in the same run. Prints both and their ratio (the
 // target is at most 2), and the cost of each step of the sequence against the same baseline.
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; the temporary file goes to $TMPDIR.
+#include "bench/support/medianreporter.h"
 #include "designer/copyimage.h"
 #include "designer/designerwindow.h"
 #include "foundation/services/bmpfile.h"
@@ -36,26 +37,6 @@ void bareRenderAndSetImage(benchmark::State& state, Window* window) {
         QGuiApplication::clipboard()->setImage(renderWidgetArea(picture));
     }
 }
-
-// Prints as usual and keeps each benchmark's median real and CPU time per iteration, in
-// microseconds, over its repetitions.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                microseconds[run.run_name.function_name] = {run.GetAdjustedRealTime(),
-                                                            run.GetAdjustedCPUTime()};
-            }
-        }
-    }
-    struct Times {
-        double real = 0;
-        double cpu = 0;
-    };
-    std::map<std::string, Times> microseconds;
-};
 
 // Every benchmark in microseconds, repeated so that the median shrugs off a busy machine.
 benchmark::internal::Benchmark* configured(benchmark::internal::Benchmark* benchmark) {
@@ -110,17 +91,17 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark("bare_render_and_set_image", bareRenderAndSetImage, window));
     configured(benchmark::RegisterBenchmark("copy_template_e", copyTemplateE, window));
     registerSteps(window);
-    RecordingReporter reporter;
+    zanvik::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    const auto bare = reporter.microseconds["bare_render_and_set_image"];
-    const auto copy = reporter.microseconds["copy_template_e"];
+    const auto bare = reporter.medians["bare_render_and_set_image"];
+    const auto copy = reporter.medians["copy_template_e"];
     if (bare.real > 0 && bare.cpu > 0) {
         std::printf("copy of template e: %.1f us (cpu %.1f us); bare render + setImage: %.1f us "
                     "(cpu %.1f us)\nratio %.2f (cpu %.2f), target <= 2 (medians)\n",
                     copy.real, copy.cpu, bare.real, bare.cpu, copy.real / bare.real,
                     copy.cpu / bare.cpu);
-        for (const auto& [name, times] : reporter.microseconds) {
+        for (const auto& [name, times] : reporter.medians) {
             if (name.rfind("step_", 0) == 0) {
                 std::printf("  %-32s %8.1f us  %5.2f x bare (cpu %5.2f x)\n", name.c_str(),
                             times.real, times.real / bare.real, times.cpu / bare.cpu);

@@ -5,6 +5,7 @@
 // and their ratio. Runs offscreen unless QT_QPA_PLATFORM says otherwise; the cache folder
 // "images" beside this program is made for the run and removed afterwards.
 #include "app/processstate.h"
+#include "bench/support/medianreporter.h"
 #include "foundation/services/clipboard.h"
 #include "foundation/services/folders.h"
 #include "foundation/values/gbkcodec.h"
@@ -76,22 +77,12 @@ ByteBuffer photoSized() {
     return jpegBytes(image);
 }
 
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                microseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
-            }
-        }
-    }
-    std::map<std::string, double> microseconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     WindowLayer layer(argc, argv);
     benchmark::Initialize(&argc, argv);
     const std::filesystem::path images =
@@ -123,11 +114,11 @@ int main(int argc, char** argv) {
                 ->ReportAggregatesOnly(true);
         }
     }
-    RecordingReporter reporter;
+    zanvik::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const auto& [name, picture] : pictures) {
-        const double checked = reporter.microseconds["checked_" + name];
-        const double unchecked = reporter.microseconds["unchecked_" + name];
+        const double checked = reporter.medians["checked_" + name].real;
+        const double unchecked = reporter.medians["unchecked_" + name].real;
         std::printf(
             "%s (%d bytes): finishDownload %.0f us, without the check %.0f us, ratio %.2f\n",
             name.c_str(), picture.length(), checked, unchecked,
