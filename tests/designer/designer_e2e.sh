@@ -30,10 +30,7 @@ pid=$!
 main=$(wait_for_window "Zanvik1.2") || fail "no window titled Zanvik1.2 appeared"
 measure_window "$main"
 # Tile 1 (the designer) is at (8, 40), 100 × 120; it opens on the release of the button.
-xdotool mousemove $((X + 58)) $((Y + 100))
-xdotool mousedown 1
-sleep 0.2
-xdotool mouseup 1
+click_at 58 100
 designer=$(wait_for_window "设计区") || fail "tile 1 opened no designer"
 wait_until_gone "Zanvik1.2" || fail "MainWindow stayed visible while the designer was open"
 measure_window "$designer"

@@ -23,10 +23,7 @@ measure_window "$main"
   fail "MainWindow's client area is at $X,$Y size $WIDTH x $HEIGHT"
 
 # Tile 2 (the About tile) is at (216, 40), 100 × 120, in MainWindow's client area.
-xdotool mousemove $((X + 266)) $((Y + 100))
-xdotool mousedown 1
-sleep 0.2
-xdotool mouseup 1
+click_at 266 100
 about=$(wait_for_window "关于Zanvik") || fail "the About tile opened no AboutWindow"
 wait_until_gone "Zanvik1.2" || fail "MainWindow stayed visible while AboutWindow was open"
 

@@ -79,3 +79,30 @@ end_program_with_escape() {
   pid=""
   [ "$code" -eq 0 ] || fail "the program ended with exit code $code, not 0"
 }
+
+# Starts the image server (program $1) on 127.0.0.1:11342, the port compiled into the program,
+# with data folder $2 and any further flags, logging to `server_log`; sets `server_pid`. Exits
+# 77 (skipped) when another program holds that port; fails when the server does not come up.
+start_image_server() {
+  local server=$1 data=$2
+  shift 2
+  if listening; then
+    echo "SKIP: something already listens on 127.0.0.1:11342, the port the program connects to"
+    exit 77
+  fi
+  mkdir -p "$data"
+  ASAN_OPTIONS=detect_leaks=0 "$server" --address 127.0.0.1 --port 11342 --data "$data" "$@" \
+    >"$server_log" 2>&1 &
+  server_pid=$!
+  for _ in $(seq 100); do
+    listening && return 0
+    kill -0 "$server_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  listening && return 0
+  if grep -q "cannot listen" "$server_log"; then
+    echo "SKIP: 127.0.0.1:11342 is taken by another program: $(cat "$server_log")"
+    exit 77
+  fi
+  fail "the image server did not start listening on 11342"
+}

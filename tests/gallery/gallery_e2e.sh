@@ -33,26 +33,8 @@ server_log=$work/server.log
 # shellcheck source=../e2e/xsession.sh
 source "${ZANVIK_E2E_HELPERS:?run through ctest}"
 
-if listening; then
-  echo "SKIP: something already listens on 127.0.0.1:11342, the port the program connects to"
-  exit 77
-fi
-mkdir "$work/data" "$work/tmp"
-"$server" --address 127.0.0.1 --port 11342 --data "$work/data" >"$work/server.log" 2>&1 &
-server_pid=$!
-for _ in $(seq 100); do
-  listening && break
-  if ! kill -0 "$server_pid" 2>/dev/null; then
-    # Another program holds the port without listening on it (bound, or about to listen).
-    if grep -q "cannot listen" "$work/server.log"; then
-      echo "SKIP: 127.0.0.1:11342 is taken by another program: $(cat "$work/server.log")"
-      exit 77
-    fi
-    fail "the image server ended at start"
-  fi
-  sleep 0.1
-done
-listening || fail "the image server did not start listening on 11342"
+mkdir "$work/tmp"
+start_image_server "$server" "$work/data"
 
 if [ ! -d "$images" ]; then
   mkdir "$images" && made_images=1
@@ -66,18 +48,12 @@ pid=$!
 main=$(wait_for_window "Zanvik1.2") || fail "no window titled Zanvik1.2 appeared"
 measure_window "$main"
 # Tile 3 (the gallery) is at (112, 40), 100 × 120; it opens on the release of the button.
-xdotool mousemove $((X + 162)) $((Y + 100))
-xdotool mousedown 1
-sleep 0.2
-xdotool mouseup 1
+click_at 162 100
 gallery=$(wait_for_window "列表处理完毕！") || fail "tile 3 opened no gallery, or no title list came"
 measure_window "$gallery"
 
 # The first entry of 列表框1, placed at (16, 32) in the client area.
-xdotool mousemove $((X + 60)) $((Y + 38))
-xdotool mousedown 1
-sleep 0.1
-xdotool mouseup 1
+click_at 60 38
 wait_for_window "图片已经下载完毕！" >/dev/null || fail "the download did not finish"
 
 targets=$(xclip -selection clipboard -t TARGETS -o 2>/dev/null) || fail "the clipboard is empty"

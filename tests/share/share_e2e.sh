@@ -10,7 +10,6 @@
 set -uo pipefail
 program=$1
 server=$2
-port=11342
 work=$(mktemp -d)
 log=$work/program.log
 server_log=$work/server.log
@@ -25,24 +24,8 @@ trap cleanup EXIT
 # shellcheck source=../e2e/xsession.sh
 source "${ZANVIK_E2E_HELPERS:?run through ctest}"
 
-if listening; then
-  echo "SKIP: port $port is taken by another program; the program can reach no server of ours"
-  exit 77
-fi
-
-mkdir "$work/data" "$work/export"
-ASAN_OPTIONS=detect_leaks=0 "$server" --address 127.0.0.1 --port "$port" --data "$work/data" \
-  --no-samples >"$server_log" 2>&1 &
-server_pid=$!
-for _ in $(seq 100); do
-  listening && break
-  kill -0 "$server_pid" 2>/dev/null || break
-  sleep 0.1
-done
-listening || {
-  grep -qi "in use" "$server_log" && { echo "SKIP: port $port was taken meanwhile"; exit 77; }
-  fail "the image server did not start listening on $port"
-}
+mkdir "$work/export"
+start_image_server "$server" "$work/data" --no-samples
 
 picture=$work/picture.jpg
 /usr/bin/convert -size 320x240 plasma:fractal -quality 92 "$picture" || fail "convert made no JPEG"
@@ -54,10 +37,7 @@ pid=$!
 main=$(wait_for_window "Zanvik1.2") || fail "no window titled Zanvik1.2 appeared"
 measure_window "$main"
 # Tile 4 (图片框4) at (320, 40), 104 × 120: it opens the share window as the button goes down.
-xdotool mousemove $((X + 372)) $((Y + 100))
-xdotool mousedown 1
-sleep 0.2
-xdotool mouseup 1
+click_at 372 100
 share=$(wait_for_window "连接图片服务器成功") || fail "tile 4 opened no connected share window"
 xdotool search --onlyvisible --name "^Zanvik1.2\$" >/dev/null 2>&1 ||
   fail "MainWindow did not stay visible behind the share window"
